@@ -1,0 +1,25 @@
+#include "core/schema/create_database.h"
+
+#include "core/fb/connection.h"
+#include "core/fb/statement.h"
+#include "core/fb/transaction.h"
+#include "core/schema/schema.h"
+
+namespace zel::schema {
+
+void createDatabase(fb::Connection& connection, const QString& connectionString) {
+    connection.create(connectionString);
+    fb::Transaction transaction(connection);
+    // Each definition is committed on its own so that later ones (indices, the trigger)
+    // see the tables created before them.
+    for (const QString& ddl : ddlStatements()) {
+        transaction.start();
+        fb::Statement(transaction, ddl).execute();
+        transaction.commit();
+    }
+    transaction.start();
+    fb::Statement(transaction, QStringLiteral("insert into OBSH (KOD) values (1)")).execute();
+    transaction.commit();
+}
+
+}  // namespace zel::schema
