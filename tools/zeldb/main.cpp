@@ -55,14 +55,23 @@ int create(const QString& location, bool demo) {
                               .arg(location));
         return 1;
     }
+    fb::Connection connection;
     try {
-        fb::Connection connection;
         zel::schema::createDatabase(connection, location);
         if (demo) {
             zeldb::loadDemoData(connection);
         }
         connection.detach();
     } catch (const fb::Error& error) {
+        // A database left half-filled would only mislead: the one just created goes.
+        if (connection.isConnected()) {
+            try {
+                connection.dropDatabase();
+            } catch (const fb::Error& dropError) {
+                printLine(stderr, QStringLiteral("zeldb: незаполненную базу %1 удалить не удалось:\n%2")
+                                      .arg(location, dropError.text()));
+            }
+        }
         printLine(stderr, QStringLiteral("zeldb: не удалось создать базу данных %1:\n%2")
                               .arg(location, error.text()));
         return 1;

@@ -94,6 +94,14 @@ void Connection::detach() {
     }
 }
 
+void Connection::dropDatabase() {
+    if (attachment_ == nullptr) {
+        return;
+    }
+    call([&](ThrowStatusWrapper& status) { attachment_->dropDatabase(&status); });
+    attachment_ = nullptr;
+}
+
 int Connection::sqlDialect() const {
     if (attachment_ == nullptr) {
         throw Error(QStringLiteral("Нет соединения с базой данных."));

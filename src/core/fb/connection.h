@@ -35,6 +35,9 @@ public:
     // Throws fb::Error when the file exists or cannot be created.
     void create(const QString& connectionString);
 
+    // Deletes the attached database (a creation that failed half-way) and detaches.
+    void dropDatabase();
+
     int sqlDialect() const;
     Firebird::IAttachment* handle() const { return attachment_; }
 
