@@ -24,14 +24,26 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
     });
 }
 
-int RadioGroup::itemIndex() const { return buttons_->checkedId(); }
+int RadioGroup::itemIndex() const {
+    return buttons_->checkedId();
+}
 
 void RadioGroup::setItemIndex(int index) {
     if (QAbstractButton* button = buttons_->button(index)) {
         button->setChecked(true);
+        return;
+    }
+    if (QAbstractButton* checked = buttons_->checkedButton()) {
+        // An exclusive group never unchecks its last checked button by itself.
+        buttons_->setExclusive(false);
+        checked->setChecked(false);
+        buttons_->setExclusive(true);
+        emit itemIndexChanged(-1);
     }
 }
 
-int RadioGroup::count() const { return static_cast<int>(buttons_->buttons().size()); }
+int RadioGroup::count() const {
+    return static_cast<int>(buttons_->buttons().size());
+}
 
 }  // namespace zel::ui

@@ -11,19 +11,21 @@ namespace zel::ui {
 // addressed by their index (the value stored for the choice).
 class RadioGroup : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     RadioGroup(const QString& caption, const QStringList& items, int columns,
                QWidget* parent = nullptr);
 
+    // -1 when no item is chosen.
     int itemIndex() const;
+    // An index out of range (-1) clears the choice.
     void setItemIndex(int index);
     int count() const;
 
-signals:
-    // Emitted when the user or the program changes the choice.
+  signals:
+    // Emitted when the user or the program changes the choice (-1 when it is cleared).
     void itemIndexChanged(int index);
 
-private:
+  private:
     QButtonGroup* buttons_;
 };
 
