@@ -18,7 +18,8 @@ namespace {
 constexpr int kOrders = 100000;
 constexpr int kScreenRows = 40;
 constexpr int kKeyNearEnd = kOrders - 10;
-const QString kOrderList = QStringLiteral("select * from ZAKAZ where kod_archiv=0 and kodmanager<>0 order by data");
+const QString kOrderList =
+    QStringLiteral("select * from ZAKAZ where kod_archiv=0 and kodmanager<>0 order by data");
 
 struct Fixture {
     zel::testing::TempDatabase database;
@@ -31,16 +32,18 @@ struct Fixture {
         for (int digit = 0; digit <= 9; ++digit) {
             digits.append(QStringLiteral("select %1 as n from rdb$database").arg(digit));
         }
-        fb::Statement(dm.transaction(),
-                      QStringLiteral(
-                          "insert into ZAKAZ (KOD, KOD_ARCHIV, DATA, NUM, NAMEORG, FIO, TEL, NAMEIZD, TIRAZ, "
-                          "FORMAT, LEN, WID, PAINTPREDL, STOIM, EXEMP, KODMANAGER, NAMEMANAGER) "
-                          "select k, 0, dateadd(k second to timestamp '2026-01-01 08:00:00'), k, "
-                          "'ООО Клиент ' || mod(k, 500), 'Иванов И.И.', '+7 495 000-00-00', "
-                          "'Каталог продукции ' || k, 1000 + mod(k, 9000), 'A4', 297, 210, '4+4; 1+1', "
-                          "k * 1.25, 1.25, 2, 'Иванова' from (select cast(1 + a.n + 10 * b.n + 100 * c.n "
-                          "+ 1000 * d.n + 10000 * e.n as integer) as k from (%1) a, (%1) b, (%1) c, (%1) d, (%1) e)")
-                          .arg(digits.join(QStringLiteral(" union all "))))
+        fb::Statement(
+            dm.transaction(),
+            QStringLiteral(
+                "insert into ZAKAZ (KOD, KOD_ARCHIV, DATA, NUM, NAMEORG, FIO, TEL, NAMEIZD, TIRAZ, "
+                "FORMAT, LEN, WID, PAINTPREDL, STOIM, EXEMP, KODMANAGER, NAMEMANAGER) "
+                "select k, 0, dateadd(k second to timestamp '2026-01-01 08:00:00'), k, "
+                "'ООО Клиент ' || mod(k, 500), 'Иванов И.И.', '+7 495 000-00-00', "
+                "'Каталог продукции ' || k, 1000 + mod(k, 9000), 'A4', 297, 210, '4+4; 1+1', "
+                "k * 1.25, 1.25, 2, 'Иванова' from (select cast(1 + a.n + 10 * b.n + 100 * c.n "
+                "+ 1000 * d.n + 10000 * e.n as integer) as k from (%1) a, (%1) b, (%1) c, (%1) d, "
+                "(%1) e)")
+                .arg(digits.join(QStringLiteral(" union all "))))
             .execute();
         dm.transaction().commit();
         dm.DSetZakaz->setSelectSql(kOrderList);
@@ -52,9 +55,22 @@ Fixture* fixture = nullptr;
 void OpenFirstScreen_Dataset(benchmark::State& state) {
     zel::ui::DatasetModel model;
     model.setDataset(fixture->dm.DSetZakaz);
-    model.setColumns({{"DATA", ""}, {"NUM", ""}, {"NAMEORG", ""}, {"FIO", ""}, {"TEL", ""}, {"NAMEIZD", ""},
-                      {"KURS", ""}, {"RENT", ""}, {"TIRAZ", ""}, {"FORMAT", ""}, {"LEN", ""}, {"WID", ""},
-                      {"PAINTPREDL", ""}, {"STOIM", ""}, {"EXEMP", ""}, {"NAMEMANAGER", ""}});
+    model.setColumns({{"DATA", ""},
+                      {"NUM", ""},
+                      {"NAMEORG", ""},
+                      {"FIO", ""},
+                      {"TEL", ""},
+                      {"NAMEIZD", ""},
+                      {"KURS", ""},
+                      {"RENT", ""},
+                      {"TIRAZ", ""},
+                      {"FORMAT", ""},
+                      {"LEN", ""},
+                      {"WID", ""},
+                      {"PAINTPREDL", ""},
+                      {"STOIM", ""},
+                      {"EXEMP", ""},
+                      {"NAMEMANAGER", ""}});
     for (auto _ : state) {
         fixture->dm.refreshCycle({fixture->dm.DSetZakaz});
         qsizetype characters = 0;
@@ -131,11 +147,11 @@ void RefreshCycle_Raw(benchmark::State& state) {
     dm.closeAll();
     fb::Transaction& transaction = dm.transaction();
     std::vector<std::unique_ptr<fb::Statement>> selects;
-    for (const char* sql : {"select * from ZAKAZ where kod_archiv=0 and kodmanager<>0 order by data",
-                            "select * from OBSH",
-                            "select * from ZakPrint where kod_zakaz=:kod order by tip",
-                            "select * from DOPOSTPECH where kod_zakaz=:kod and tip=0 order by num",
-                            "select * from DOPOSTPECH where kod_zakaz=:kod and tip=1 order by num"}) {
+    for (const char* sql :
+         {"select * from ZAKAZ where kod_archiv=0 and kodmanager<>0 order by data",
+          "select * from OBSH", "select * from ZakPrint where kod_zakaz=:kod order by tip",
+          "select * from DOPOSTPECH where kod_zakaz=:kod and tip=0 order by num",
+          "select * from DOPOSTPECH where kod_zakaz=:kod and tip=1 order by num"}) {
         selects.push_back(std::make_unique<fb::Statement>(transaction, sql));
     }
     for (auto _ : state) {
@@ -160,7 +176,7 @@ void RefreshCycle_Raw(benchmark::State& state) {
 
 // Prints each dataset figure beside its raw baseline as a ratio.
 class RatioReporter : public benchmark::ConsoleReporter {
-public:
+  public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
@@ -188,7 +204,7 @@ public:
         }
     }
 
-private:
+  private:
     QMap<QString, double> times_;
 };
 

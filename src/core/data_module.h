@@ -16,7 +16,7 @@ namespace zel {
 // data module all windows of a program share.
 class DataModule : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit DataModule(QObject* parent = nullptr);
     ~DataModule() override;
 
@@ -42,10 +42,10 @@ public:
     void commitAndRestart();
     void closeAll();
 
-protected:
+  protected:
     Dataset* addDataset(const QString& name, const QString& selectSql);
 
-private:
+  private:
     fb::Connection connection_;
     fb::Transaction transaction_;
     QVector<Dataset*> datasets_;

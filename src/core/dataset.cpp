@@ -4,6 +4,7 @@
 
 #include "core/fb/error.h"
 #include "core/fb/transaction.h"
+#include "core/values.h"
 
 namespace zel {
 namespace {
@@ -29,8 +30,9 @@ QVariant normalised(const QVariant& value, fb::FieldType type, const QString& fi
     switch (type) {
         case fb::FieldType::SmallInt:
         case fb::FieldType::Integer: {
-            const double number = isText ? value.toString().trimmed().replace(',', '.').toDouble(&ok)
-                                         : value.toDouble(&ok);
+            const double number = isText
+                                      ? value.toString().trimmed().replace(',', '.').toDouble(&ok)
+                                      : value.toDouble(&ok);
             if (ok && number == static_cast<int>(number)) {
                 return static_cast<int>(number);
             }
@@ -38,16 +40,17 @@ QVariant normalised(const QVariant& value, fb::FieldType type, const QString& fi
             break;
         }
         case fb::FieldType::BigInt: {
-            const qlonglong number = isText ? value.toString().trimmed().toLongLong(&ok)
-                                            : value.toLongLong(&ok);
+            const qlonglong number =
+                isText ? value.toString().trimmed().toLongLong(&ok) : value.toLongLong(&ok);
             if (ok) {
                 return number;
             }
             break;
         }
         case fb::FieldType::Double: {
-            const double number = isText ? value.toString().trimmed().replace(',', '.').toDouble(&ok)
-                                         : value.toDouble(&ok);
+            const double number = isText
+                                      ? value.toString().trimmed().replace(',', '.').toDouble(&ok)
+                                      : value.toDouble(&ok);
             if (ok) {
                 return number;
             }
@@ -74,43 +77,6 @@ QVariant normalised(const QVariant& value, fb::FieldType type, const QString& fi
     return value;
 }
 
-// Keys and look-up values compare as numbers when both sides are numbers, else as text.
-bool sameValue(const QVariant& left, const QVariant& right) {
-    if (!left.isValid() || !right.isValid()) {
-        return left.isValid() == right.isValid();
-    }
-    bool leftNumber = false;
-    bool rightNumber = false;
-    const double a = left.toDouble(&leftNumber);
-    const double b = right.toDouble(&rightNumber);
-    if (leftNumber && rightNumber) {
-        return a == b;
-    }
-    return left.toString() == right.toString();
-}
-
-QString defaultDisplay(const QVariant& value) {
-    if (!value.isValid()) {
-        return QString();
-    }
-    switch (value.typeId()) {
-        case QMetaType::Double:
-            return QString::number(value.toDouble(), 'g', 15);
-        case QMetaType::QDateTime: {
-            const QDateTime moment = value.toDateTime();
-            return moment.time() == QTime(0, 0)
-                       ? moment.toString(QStringLiteral("dd.MM.yyyy"))
-                       : moment.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
-        }
-        case QMetaType::QDate:
-            return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
-        case QMetaType::QByteArray:
-            return QStringLiteral("(BLOB)");
-        default:
-            return value.toString();
-    }
-}
-
 }  // namespace
 
 // --- RowAccess ---------------------------------------------------------------------------
@@ -118,19 +84,27 @@ QString defaultDisplay(const QVariant& value) {
 QVariant Dataset::RowAccess::value(const QString& field) const {
     const int index = dataset_.fieldIndex(field);
     if (index < 0) {
-        throw DatasetError(QStringLiteral("В наборе данных %1 нет поля %2.").arg(dataset_.name(), field));
+        throw DatasetError(
+            QStringLiteral("В наборе данных %1 нет поля %2.").arg(dataset_.name(), field));
     }
     return row_.at(index);
 }
 
-int Dataset::RowAccess::asInt(const QString& field) const { return value(field).toInt(); }
-double Dataset::RowAccess::asDouble(const QString& field) const { return value(field).toDouble(); }
-QString Dataset::RowAccess::asString(const QString& field) const { return value(field).toString(); }
+int Dataset::RowAccess::asInt(const QString& field) const {
+    return value(field).toInt();
+}
+double Dataset::RowAccess::asDouble(const QString& field) const {
+    return value(field).toDouble();
+}
+QString Dataset::RowAccess::asString(const QString& field) const {
+    return value(field).toString();
+}
 
 void Dataset::RowAccess::setValue(const QString& field, const QVariant& newValue) {
     const int index = dataset_.fieldIndex(field);
     if (index < 0) {
-        throw DatasetError(QStringLiteral("В наборе данных %1 нет поля %2.").arg(dataset_.name(), field));
+        throw DatasetError(
+            QStringLiteral("В наборе данных %1 нет поля %2.").arg(dataset_.name(), field));
     }
     row_[index] = newValue;
 }
@@ -152,7 +126,9 @@ void Dataset::setSelectSql(const QString& sql) {
     }
 }
 
-void Dataset::setParam(const QString& name, const QVariant& value) { params_[name.toUpper()] = value; }
+void Dataset::setParam(const QString& name, const QVariant& value) {
+    params_[name.toUpper()] = value;
+}
 
 QVariant Dataset::param(const QString& name) const {
     const auto found = params_.find(name.toUpper());
@@ -489,9 +465,15 @@ QVariant Dataset::valueAt(int row, const QString& field) const {
     return rows_.at(row).at(index);
 }
 
-int Dataset::asInt(const QString& field) const { return value(field).toInt(); }
-double Dataset::asDouble(const QString& field) const { return value(field).toDouble(); }
-QString Dataset::asString(const QString& field) const { return value(field).toString(); }
+int Dataset::asInt(const QString& field) const {
+    return value(field).toInt();
+}
+double Dataset::asDouble(const QString& field) const {
+    return value(field).toDouble();
+}
+QString Dataset::asString(const QString& field) const {
+    return value(field).toString();
+}
 
 QString Dataset::displayText(int row, const QString& field) const {
     const QVariant shown = valueAt(row, field);
@@ -499,7 +481,7 @@ QString Dataset::displayText(int row, const QString& field) const {
     if (format != displayFormats_.end()) {
         return format->second(shown);
     }
-    return defaultDisplay(shown);
+    return valueText(shown);
 }
 
 void Dataset::setValue(const QString& field, const QVariant& newValue) {
@@ -597,7 +579,8 @@ void Dataset::writeRow(const Row& row, bool inserting) {
     std::unique_ptr<fb::Statement>& statement = inserting ? insert_ : modify_;
     if (statement == nullptr) {
         const schema::UpdateStatements texts = schema::updateStatements(*table_);
-        statement = std::make_unique<fb::Statement>(transaction_, inserting ? texts.insert : texts.modify);
+        statement =
+            std::make_unique<fb::Statement>(transaction_, inserting ? texts.insert : texts.modify);
     }
     for (const schema::Column& column : table_->columns) {
         const int index = fieldIndex(column.name);
@@ -609,7 +592,9 @@ void Dataset::writeRow(const Row& row, bool inserting) {
     statement->execute();
 }
 
-QVariant Dataset::keyValue(const Row& row) const { return row.at(fieldIndex(table_->key)); }
+QVariant Dataset::keyValue(const Row& row) const {
+    return row.at(fieldIndex(table_->key));
+}
 
 void Dataset::post() {
     if (!isEditing()) {
@@ -652,10 +637,12 @@ void Dataset::remove() {
     }
     cancel();
     if (isEmpty()) {
-        throw DatasetError(QStringLiteral("Операция невозможна: набор данных %1 пуст.").arg(name()));
+        throw DatasetError(
+            QStringLiteral("Операция невозможна: набор данных %1 пуст.").arg(name()));
     }
     if (delete_ == nullptr) {
-        delete_ = std::make_unique<fb::Statement>(transaction_, schema::updateStatements(*table_).remove);
+        delete_ =
+            std::make_unique<fb::Statement>(transaction_, schema::updateStatements(*table_).remove);
     }
     delete_->setParameter(QStringLiteral("OLD_") + table_->key, keyValue(rows_.at(current_)));
     delete_->execute();

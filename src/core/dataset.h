@@ -24,7 +24,7 @@ enum class DatasetState { Inactive, Browse, Edit, Insert };
 // A failure of the dataset itself (a write to a read-only dataset, an operation on an
 // empty one). Database errors arrive as fb::Error.
 class DatasetError : public std::runtime_error {
-public:
+  public:
     explicit DatasetError(const QString& message) : std::runtime_error(message.toStdString()) {}
     QString message() const { return QString::fromStdString(what()); }
 };
@@ -35,13 +35,13 @@ public:
 // and edits to them through the signals below.
 class Dataset : public QObject {
     Q_OBJECT
-public:
+  public:
     using Row = QVector<QVariant>;
 
     // One row seen by name, for the computed-fields step: reads as the field accessors
     // below do, and writes into the row's buffer.
     class RowAccess {
-    public:
+      public:
         RowAccess(const Dataset& dataset, Row& row) : dataset_(dataset), row_(row) {}
         QVariant value(const QString& field) const;
         int asInt(const QString& field) const;
@@ -49,7 +49,7 @@ public:
         QString asString(const QString& field) const;
         void setValue(const QString& field, const QVariant& value);
 
-    private:
+      private:
         const Dataset& dataset_;
         Row& row_;
     };
@@ -152,7 +152,7 @@ public:
         return state_ == DatasetState::Edit || state_ == DatasetState::Insert;
     }
 
-signals:
+  signals:
     void opened();
     void closed();
     void stateChanged(zel::DatasetState state);
@@ -162,7 +162,7 @@ signals:
     void rowInserted(int row);
     void rowRemoved(int row);
 
-private:
+  private:
     void requireActive() const;
     void requireEditable() const;
     void setState(DatasetState state);

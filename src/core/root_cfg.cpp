@@ -27,7 +27,9 @@ QString lineAt(const QStringList& lines, int index) {
 
 RootCfgError::RootCfgError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
-QString RootCfgError::message() const { return QString::fromStdString(what()); }
+QString RootCfgError::message() const {
+    return QString::fromStdString(what());
+}
 
 RootCfg::RootCfg(const QString& folder)
     : filePath_(QDir(folder).filePath(QString::fromLatin1(kFileName))) {}

@@ -24,7 +24,7 @@ struct RootCfgContent {
 };
 
 class RootCfgError : public std::runtime_error {
-public:
+  public:
     explicit RootCfgError(const QString& message);
     QString message() const;
 };
@@ -32,7 +32,7 @@ public:
 // The configuration file root.cfg of one start-up folder: Windows-1251 text, CR LF
 // line ends. Every write replaces the whole file.
 class RootCfg {
-public:
+  public:
     static constexpr const char* kFileName = "root.cfg";
     static constexpr const char* kMarker = "1491";
 
@@ -53,7 +53,7 @@ public:
     // already exists and can be read (it never creates root.cfg). Throws RootCfgError.
     void rewriteExisting(const DatabaseLocation& location) const;
 
-private:
+  private:
     void write(const QStringList& lines) const;
 
     QString filePath_;

@@ -26,9 +26,9 @@ TfrmMain::TfrmMain(const QString& startFolder, QWidget* parent)
 }
 
 void TfrmMain::buildControls() {
-    RadioGroup1 = new ui::RadioGroup(QStringLiteral("Подключение"),
-                                     {QStringLiteral("Локальное"), QStringLiteral("Удаленное")},
-                                     2, this);
+    RadioGroup1 =
+        new ui::RadioGroup(QStringLiteral("Подключение"),
+                           {QStringLiteral("Локальное"), QStringLiteral("Удаленное")}, 2, this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -50,8 +50,8 @@ void TfrmMain::buildControls() {
     fields->addWidget(new QLabel(QStringLiteral("Сервер:"), this), 0, 0, 1, 2);
     fields->addWidget(Edit1, 1, 0);
     fields->addWidget(Button3, 1, 1);
-    fields->addWidget(new QLabel(QStringLiteral("Полный путь к файлу Базы Данных:"), this), 2, 0,
-                      1, 2);
+    fields->addWidget(new QLabel(QStringLiteral("Полный путь к файлу Базы Данных:"), this), 2, 0, 1,
+                      2);
     fields->addWidget(Edit2, 3, 0);
     fields->addWidget(Button4, 3, 1);
 
@@ -92,7 +92,9 @@ void TfrmMain::loadFromFile() {
     Edit2->setText(location.path);
 }
 
-void TfrmMain::showConnectionKind(int kind) { Edit1->setEnabled(kind == kRemote); }
+void TfrmMain::showConnectionKind(int kind) {
+    Edit1->setEnabled(kind == kRemote);
+}
 
 QString TfrmMain::testConnectionString() const {
     if (RadioGroup1->itemIndex() == kRemote) {
@@ -117,9 +119,8 @@ void TfrmMain::testConnection() {
 }
 
 void TfrmMain::choosePath() {
-    const QString chosen =
-        Dialogs::openFileName(this, QStringLiteral("Файл базы данных"),
-                              QStringLiteral("База данных (*.gdb *.fdb)"));
+    const QString chosen = Dialogs::openFileName(this, QStringLiteral("Файл базы данных"),
+                                                 QStringLiteral("База данных (*.gdb *.fdb)"));
     if (!chosen.isEmpty()) {
         Edit2->setText(chosen);
     }

@@ -19,7 +19,7 @@ namespace zel::dbpath {
 // folder, with a connection test of the values as typed.
 class TfrmMain : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kLocal = 0;
     static constexpr int kRemote = 1;
 
@@ -34,7 +34,7 @@ public:
 
     bool isTestConnected() const { return testConnection_.isConnected(); }
 
-private:
+  private:
     void buildControls();
     void loadFromFile();
     void showConnectionKind(int kind);

@@ -14,10 +14,12 @@ QString trimmedName(const QVariant& value) {
     QString text = value.toString();
     qsizetype start = 0;
     qsizetype end = text.size();
-    while (start < end && (text.at(start).isSpace() || text.at(start).category() == QChar::Other_Control)) {
+    while (start < end &&
+           (text.at(start).isSpace() || text.at(start).category() == QChar::Other_Control)) {
         ++start;
     }
-    while (end > start && (text.at(end - 1).isSpace() || text.at(end - 1).category() == QChar::Other_Control)) {
+    while (end > start &&
+           (text.at(end - 1).isSpace() || text.at(end - 1).category() == QChar::Other_Control)) {
         --end;
     }
     return text.mid(start, end - start);
@@ -42,21 +44,36 @@ Dataset* TDM::editable(const QString& name, const QString& sql, const QString& t
 }
 
 TDM::TDM(QObject* parent) : zel::DataModule(parent) {
-    DSetZakaz = editable("DSetZakaz", "select * from ZAKAZ where kod_archiv=0 order by data", "ZAKAZ");
-    DSetArchiv = editable("DSetArchiv", "select * from ZAKAZ where kod_archiv=2 order by data", "ZAKAZ", false);
-    DSetPredl = editable("DSetPredl", "select * from ZAKAZ where kod_archiv=0 order by data", "ZAKAZ", false);
+    DSetZakaz =
+        editable("DSetZakaz", "select * from ZAKAZ where kod_archiv=0 order by data", "ZAKAZ");
+    DSetArchiv = editable("DSetArchiv", "select * from ZAKAZ where kod_archiv=2 order by data",
+                          "ZAKAZ", false);
+    DSetPredl = editable("DSetPredl", "select * from ZAKAZ where kod_archiv=0 order by data",
+                         "ZAKAZ", false);
     DSetNumZak = addDataset("DSetNumZak", "select distinct num from ZAKAZ");
-    DSetZakDop = editable("DSetZakDop", "select * from DOPOSTPECH where kod_zakaz=:kod and tip=0 order by num", "DOPOSTPECH");
-    DSetZakPos = editable("DSetZakPos", "select * from DOPOSTPECH where kod_zakaz=:kod and tip=1 order by num", "DOPOSTPECH");
-    DSetZakPrint = editable("DSetZakPrint", "select * from ZakPrint where kod_zakaz=:kod order by tip", "ZAKPRINT");
-    DSetZakPrilad = editable("DSetZakPrilad", "select * from ZAK_PRILAD where KOD_ZAKPRINT=:KOD order by NAME", "ZAK_PRILAD");
-    DSetSumPrilad = addDataset("DSetSumPrilad", "select SUM(KOLVO) from ZAK_PRILAD where KOD_ZAKPRINT=:KOD");
-    DSetZakMat = editable("DSetZakMat", "select * from ZAKMAT where kod_zakaz=:kod order by name", "ZAKMAT");
-    DSetZakProcAll = editable("DSetZakProcAll", "select * from ZAKPROC where kod_zakaz=:kod and tip=1 order by num", "ZAKPROC");
+    DSetZakDop = editable("DSetZakDop",
+                          "select * from DOPOSTPECH where kod_zakaz=:kod and tip=0 order by num",
+                          "DOPOSTPECH");
+    DSetZakPos = editable("DSetZakPos",
+                          "select * from DOPOSTPECH where kod_zakaz=:kod and tip=1 order by num",
+                          "DOPOSTPECH");
+    DSetZakPrint = editable("DSetZakPrint",
+                            "select * from ZakPrint where kod_zakaz=:kod order by tip", "ZAKPRINT");
+    DSetZakPrilad =
+        editable("DSetZakPrilad", "select * from ZAK_PRILAD where KOD_ZAKPRINT=:KOD order by NAME",
+                 "ZAK_PRILAD");
+    DSetSumPrilad =
+        addDataset("DSetSumPrilad", "select SUM(KOLVO) from ZAK_PRILAD where KOD_ZAKPRINT=:KOD");
+    DSetZakMat =
+        editable("DSetZakMat", "select * from ZAKMAT where kod_zakaz=:kod order by name", "ZAKMAT");
+    DSetZakProcAll =
+        editable("DSetZakProcAll",
+                 "select * from ZAKPROC where kod_zakaz=:kod and tip=1 order by num", "ZAKPROC");
     for (int stage = 1; stage <= 8; ++stage) {
         DSetZakProc[stage - 1] = addDataset(
             QStringLiteral("DSetZakProc%1").arg(stage),
-            QStringLiteral("select * from ZAKPROC where kod_zakaz=:kod and tip=%1 order by num").arg(stage));
+            QStringLiteral("select * from ZAKPROC where kod_zakaz=:kod and tip=%1 order by num")
+                .arg(stage));
     }
     for (Dataset* detail : {DSetZakDop, DSetZakPos, DSetZakPrint, DSetZakMat, DSetZakProcAll}) {
         detail->setMaster(DSetZakaz);
@@ -68,9 +85,12 @@ TDM::TDM(QObject* parent) : zel::DataModule(parent) {
     DSetSumPrilad->setMaster(DSetZakPrint);
 
     DSetUsers = addDataset("DSetUsers", "select * from USERS");
-    DSetAdmin = editable("DSetAdmin", "select * from USERS where TIP_USER=0 order by NAME_USER ", "USERS");
-    DSetMan = editable("DSetMan", "select * from USERS where tip_user=1 order by name_user ", "USERS");
-    DSetTechn = editable("DSetTechn", "select * from USERS where tip_user=2 order by name_user ", "USERS");
+    DSetAdmin =
+        editable("DSetAdmin", "select * from USERS where TIP_USER=0 order by NAME_USER ", "USERS");
+    DSetMan =
+        editable("DSetMan", "select * from USERS where tip_user=1 order by name_user ", "USERS");
+    DSetTechn =
+        editable("DSetTechn", "select * from USERS where tip_user=2 order by name_user ", "USERS");
     DSetObsh = editable("DSetObsh", "select * from OBSH", "OBSH", false);
 
     DSetMach = editable("DSetMach", "select * from Machine where tip=0 order by name", "MACHINE");
@@ -83,25 +103,34 @@ TDM::TDM(QObject* parent) : zel::DataModule(parent) {
     DSetVys = addDataset("DSetVys", "select * from Machine where tip=7 order by name");
     DSetSkl = addDataset("DSetSkl", "select * from Machine where tip=8 order by name");
     DSetShv = addDataset("DSetShv", "select * from Machine where tip=9 order by name");
-    DSetTipPech = editable("DSetTipPech", "select * from TIPPECH where kod_mach=:kod order by name", "TIPPECH");
-    DSetNakl = editable("DSetNakl", "select * from NAKLRASX where kod_mach=:kod order by OTLIST", "NAKLRASX");
-    DSetPrilad = editable("DSetPrilad", "select * from PRILAD where kod_mach=:kod order by OTLIST", "PRILAD");
+    DSetTipPech = editable("DSetTipPech", "select * from TIPPECH where kod_mach=:kod order by name",
+                           "TIPPECH");
+    DSetNakl = editable("DSetNakl", "select * from NAKLRASX where kod_mach=:kod order by OTLIST",
+                        "NAKLRASX");
+    DSetPrilad = editable("DSetPrilad", "select * from PRILAD where kod_mach=:kod order by OTLIST",
+                          "PRILAD");
     for (Dataset* detail : {DSetTipPech, DSetNakl, DSetPrilad}) {
         detail->setMaster(DSetMach);
     }
 
     DSetPriladka = editable("DSetPriladka", "select * from PRILADKA  order by NAME", "PRILADKA");
-    DSetProc = editable("DSetProc", "select * from PROCPRILADKA where KOD_PRILADKA=:KOD order by OTLIST", "PROCPRILADKA");
+    DSetProc =
+        editable("DSetProc", "select * from PROCPRILADKA where KOD_PRILADKA=:KOD order by OTLIST",
+                 "PROCPRILADKA");
     DSetProc->setMaster(DSetPriladka);
     DSetDoPech = editable("DSetDoPech", "select * from Raboty where tip=0 order by name", "RABOTY");
-    DSetPosPech = editable("DSetPosPech", "select * from Raboty where tip=1 order by name", "RABOTY");
-    DSetGotIzd = editable("DSetGotIzd", "select * from GOTIZD where kod_tip=0 order by name", "GOTIZD");
-    DSetPredrez = addDataset("DSetPredrez", "select * from GOTIZD where kod_tip=1 order by wid desc");
+    DSetPosPech =
+        editable("DSetPosPech", "select * from Raboty where tip=1 order by name", "RABOTY");
+    DSetGotIzd =
+        editable("DSetGotIzd", "select * from GOTIZD where kod_tip=0 order by name", "GOTIZD");
+    DSetPredrez =
+        addDataset("DSetPredrez", "select * from GOTIZD where kod_tip=1 order by wid desc");
     DSetBig = addDataset("DSetBig", "select * from GOTIZD where kod_tip=2 order by wid desc");
     DSetClients = editable("DSetClients", "select * from KLIENT  order by name", "KLIENT");
     DSetProduct = editable("DSetProduct", "select * from PRODUCT order by name", "PRODUCT");
     DSetTipMater = addDataset("DSetTipMater", "select * from TipMaterials  order by Name");
-    DSetMaterials = addDataset("DSetMaterials", "select * from Materials  where KOD_TIP=:KOD  order by name");
+    DSetMaterials =
+        addDataset("DSetMaterials", "select * from Materials  where KOD_TIP=:KOD  order by name");
     DSetMaterials->setMaster(DSetTipMater);
 
     setUpDefaults();
@@ -160,14 +189,16 @@ void TDM::setUpComputedFields() {
         {QStringLiteral("PechListCalc"), QStringLiteral("BigListCalc")},
         [](Dataset::RowAccess& row) {
             const double makeReady = row.asDouble(QStringLiteral("ITOGOLISTPRILAD"));
-            row.setValue(QStringLiteral("PechListCalc"),
-                         costing::roundToCents(row.asDouble(QStringLiteral("KOLLISTPECH")) + makeReady));
+            row.setValue(
+                QStringLiteral("PechListCalc"),
+                costing::roundToCents(row.asDouble(QStringLiteral("KOLLISTPECH")) + makeReady));
             if (row.asInt(QStringLiteral("KOLPREDREZ")) == 0) {
                 row.setValue(QStringLiteral("KOLPREDREZ"), 1);
             }
-            row.setValue(QStringLiteral("BigListCalc"),
-                         costing::roundToCents(row.asDouble(QStringLiteral("KOLBUMLIST")) +
-                                               makeReady / row.asInt(QStringLiteral("KOLPREDREZ"))));
+            row.setValue(
+                QStringLiteral("BigListCalc"),
+                costing::roundToCents(row.asDouble(QStringLiteral("KOLBUMLIST")) +
+                                      makeReady / row.asInt(QStringLiteral("KOLPREDREZ"))));
         });
     DSetArchiv->setComputedFields({}, showColoursAsNumbers);
     DSetPredl->setComputedFields({}, showColoursAsNumbers);

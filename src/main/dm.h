@@ -14,7 +14,7 @@ using zel::Dataset;
 // update statements, generators, new-row defaults and computed fields.
 class TDM : public zel::DataModule {
     Q_OBJECT
-public:
+  public:
     explicit TDM(QObject* parent = nullptr);
 
     // The page shown in the machine window (0 printing machines, 1..9 the other kinds)
@@ -77,7 +77,7 @@ public:
     Dataset* DSetTipMater;
     Dataset* DSetMaterials;
 
-private:
+  private:
     Dataset* editable(const QString& name, const QString& sql, const QString& table,
                       bool keyedByGenerator = true);
     void setUpDefaults();

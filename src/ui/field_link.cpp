@@ -1,5 +1,7 @@
 #include "ui/field_link.h"
 
+#include "core/values.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -65,21 +67,6 @@ void FieldLink::write(const QVariant& value) {
 }
 
 namespace {
-
-// Keys and stored flags compare as numbers when both sides are numbers, else as text.
-bool sameValue(const QVariant& left, const QVariant& right) {
-    if (!left.isValid() || !right.isValid()) {
-        return left.isValid() == right.isValid();
-    }
-    bool leftNumber = false;
-    bool rightNumber = false;
-    const double a = left.toDouble(&leftNumber);
-    const double b = right.toDouble(&rightNumber);
-    if (leftNumber && rightNumber) {
-        return a == b;
-    }
-    return left.toString() == right.toString();
-}
 
 class LineEditLink : public FieldLink {
   public:

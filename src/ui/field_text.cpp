@@ -1,5 +1,7 @@
 #include "ui/field_text.h"
 
+#include "core/values.h"
+
 #include <QDateTime>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -19,25 +21,7 @@ bool isDateType(fb::FieldType type) {
     return type == fb::FieldType::Timestamp || type == fb::FieldType::Date;
 }
 
-QString editText(const QVariant& value) {
-    if (!value.isValid() || value.isNull()) {
-        return QString();
-    }
-    switch (value.typeId()) {
-        case QMetaType::Double:
-            return QString::number(value.toDouble(), 'g', 15);
-        case QMetaType::QDateTime: {
-            const QDateTime moment = value.toDateTime();
-            return moment.time() == QTime(0, 0)
-                       ? moment.toString(QStringLiteral("dd.MM.yyyy"))
-                       : moment.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
-        }
-        case QMetaType::QDate:
-            return value.toDate().toString(QStringLiteral("dd.MM.yyyy"));
-        default:
-            return value.toString();
-    }
-}
+QString editText(const QVariant& value) { return valueText(value); }
 
 std::optional<QVariant> parseEditText(const QString& text, fb::FieldType type) {
     const QString trimmed = text.trimmed();

@@ -16,7 +16,7 @@ namespace {
 using fb::Statement;
 
 class DatabaseAccessTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         connection.attach(database.path());
         transaction.start();
@@ -39,7 +39,8 @@ protected:
 
 TEST_F(DatabaseAccessTest, CyrillicTextSurvivesTheWin1251Database) {
     const QString name = QString::fromUtf8(
-        "ООО «Ёлочка» — типография №1: АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ абвгдежзийклмнопрстуфхцчшщъыьэюя");
+        "ООО «Ёлочка» — типография №1: АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ "
+        "абвгдежзийклмнопрстуфхцчшщъыьэюя");
     Statement insert(transaction,
                      "insert into KLIENT (KOD, NAME, NOTE) values (:KOD, :NAME, :NOTE)");
     insert.setParameter("KOD", 1);
@@ -49,7 +50,8 @@ TEST_F(DatabaseAccessTest, CyrillicTextSurvivesTheWin1251Database) {
     transaction.commit();
     transaction.start();
 
-    Statement select(transaction, "select NAME, NOTE from KLIENT where NAME like \"%\" || :PART || \"%\"");
+    Statement select(transaction,
+                     "select NAME, NOTE from KLIENT where NAME like \"%\" || :PART || \"%\"");
     select.setParameter("PART", QString::fromUtf8("Ёлочка"));
     select.open();
     ASSERT_TRUE(select.fetch());
@@ -104,8 +106,9 @@ TEST_F(DatabaseAccessTest, ValuesOfEveryColumnTypeAndNullRoundTrip) {
 }
 
 TEST_F(DatabaseAccessTest, TextFromEditsFillsNumberAndDateParameters) {
-    Statement insert(transaction,
-                     "insert into ZAKAZ (KOD, TIRAZ, KURS, DATA) values (:KOD, :TIRAZ, :KURS, :DATA)");
+    Statement insert(
+        transaction,
+        "insert into ZAKAZ (KOD, TIRAZ, KURS, DATA) values (:KOD, :TIRAZ, :KURS, :DATA)");
     insert.setParameter("KOD", "5");
     insert.setParameter("TIRAZ", "");
     insert.setParameter("KURS", "92,5");

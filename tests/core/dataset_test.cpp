@@ -17,7 +17,7 @@ using zel::DatasetError;
 using zel::DatasetState;
 
 class DatasetTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         connection.attach(database.path());
         transaction.start();
@@ -32,10 +32,12 @@ protected:
         for (int digit = 0; digit <= 9; ++digit) {
             digits.append(QStringLiteral("select %1 as n from rdb$database").arg(digit));
         }
-        execute(QStringLiteral("insert into KLIENT (KOD, NAME) "
-                               "select k, 'Клиент ' || k from (select cast(1 + a.n + 10 * b.n + 100 * c.n "
-                               "+ 1000 * d.n + 10000 * e.n as integer) as k from (%1) a, (%1) b, (%1) c, (%1) d, (%1) e) "
-                               "where k <= %2")
+        execute(QStringLiteral(
+                    "insert into KLIENT (KOD, NAME) "
+                    "select k, 'Клиент ' || k from (select cast(1 + a.n + 10 * b.n + 100 * c.n "
+                    "+ 1000 * d.n + 10000 * e.n as integer) as k from (%1) a, (%1) b, (%1) c, (%1) "
+                    "d, (%1) e) "
+                    "where k <= %2")
                     .arg(digits.join(QStringLiteral(" union all ")))
                     .arg(count));
     }
@@ -123,7 +125,8 @@ TEST_F(DatasetTest, InsertTakesAKeyAtOnceAndTheTablesDefaults) {
     EXPECT_EQ(parts.asInt("KOLPREDREZ"), 1);
     EXPECT_EQ(parts.asInt("KOLKLSH"), 1);
     EXPECT_EQ(parts.asInt("PROGONVYS"), 1);
-    for (const char* switchColumn : {"LAKIR", "PRIPR", "TIPFALTS", "TIPTISN", "TIPSHTAMP", "OBOROT"}) {
+    for (const char* switchColumn :
+         {"LAKIR", "PRIPR", "TIPFALTS", "TIPTISN", "TIPSHTAMP", "OBOROT"}) {
         EXPECT_EQ(parts.value(switchColumn), QVariant(0)) << switchColumn;
     }
     parts.setValue("KOD_ZAKAZ", 41);
@@ -164,8 +167,7 @@ TEST_F(DatasetTest, EditPostCancelAndRemoveGoThroughTheStandardStatements) {
 
     fb::Statement check(transaction, "select list(KOD || ':' || coalesce(NOTE, '-')) from KLIENT");
     check.execute();
-    EXPECT_EQ(QString::fromUtf8(check.value(0).toByteArray()),
-              QString::fromUtf8("1:-,3:-"));
+    EXPECT_EQ(QString::fromUtf8(check.value(0).toByteArray()), QString::fromUtf8("1:-,3:-"));
     dataset->reopen();
     EXPECT_TRUE(dataset->locate("KOD", 1));
     EXPECT_FALSE(dataset->locate("KOD", 2));
@@ -266,7 +268,8 @@ TEST_F(DatasetTest, ALockConflictOnPostKeepsTheRowInEditState) {
     other.attach(database.path());
     fb::Transaction otherTransaction(other);
     otherTransaction.start();
-    fb::Statement(otherTransaction, "update KLIENT set NAME = 'Другая станция' where KOD = 1").execute();
+    fb::Statement(otherTransaction, "update KLIENT set NAME = 'Другая станция' where KOD = 1")
+        .execute();
 
     auto dataset = clients();
     dataset->open();
@@ -275,7 +278,8 @@ TEST_F(DatasetTest, ALockConflictOnPostKeepsTheRowInEditState) {
         dataset->post();
         FAIL() << "posted over another workstation's uncommitted change";
     } catch (const fb::Error& error) {
-        EXPECT_TRUE(error.text().contains("update conflicts with concurrent update")) << error.what();
+        EXPECT_TRUE(error.text().contains("update conflicts with concurrent update"))
+            << error.what();
     }
     EXPECT_EQ(dataset->state(), DatasetState::Edit);
     EXPECT_EQ(dataset->asString("NAME"), QString::fromUtf8("Моя правка"));

@@ -13,7 +13,7 @@ using zel::RootCfg;
 using zel::RootCfgError;
 
 class RootCfgTest : public ::testing::Test {
-protected:
+  protected:
     QByteArray fileBytes() const {
         QFile file(cfg.filePath());
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
@@ -48,10 +48,9 @@ TEST_F(RootCfgTest, ReadsTheFirstThreeLines) {
     const ReadCase cases[] = {
         {"local with marker", "\r\n/srv/db/zelvan.gdb\r\n1491\r\n", "", "/srv/db/zelvan.gdb",
          "1491", true},
-        {"remote without marker", "server:\r\n/srv/db/zelvan.gdb\r\n", "server:",
-         "/srv/db/zelvan.gdb", "", false},
-        {"empty third line is no marker", "\r\n/db.gdb\r\n\r\nmore\r\n", "", "/db.gdb", "",
-         false},
+        {"remote without marker", "server:\r\n/srv/db/zelvan.gdb\r\n",
+         "server:", "/srv/db/zelvan.gdb", "", false},
+        {"empty third line is no marker", "\r\n/db.gdb\r\n\r\nmore\r\n", "", "/db.gdb", "", false},
         {"any third-line text is a marker", "\r\n/db.gdb\r\nx\r\n", "", "/db.gdb", "x", true},
         {"lines after the third are ignored", "a:\r\n/p\r\n1491\r\nfour\r\nfive", "a:", "/p",
          "1491", true},

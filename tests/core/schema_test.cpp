@@ -25,19 +25,19 @@ struct CatalogColumn {
 };
 
 class SchemaTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         connection.attach(database.path());
         transaction.start();
     }
 
     QMap<QString, CatalogColumn> catalog(const QString& table) {
-        fb::Statement select(
-            transaction,
-            "select rf.RDB$FIELD_NAME, f.RDB$FIELD_TYPE, f.RDB$CHARACTER_LENGTH, "
-            "rf.RDB$NULL_FLAG, rf.RDB$DEFAULT_SOURCE, f.RDB$CHARACTER_SET_ID "
-            "from RDB$RELATION_FIELDS rf join RDB$FIELDS f on f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
-            "where rf.RDB$RELATION_NAME = :NAME");
+        fb::Statement select(transaction,
+                             "select rf.RDB$FIELD_NAME, f.RDB$FIELD_TYPE, f.RDB$CHARACTER_LENGTH, "
+                             "rf.RDB$NULL_FLAG, rf.RDB$DEFAULT_SOURCE, f.RDB$CHARACTER_SET_ID "
+                             "from RDB$RELATION_FIELDS rf join RDB$FIELDS f on f.RDB$FIELD_NAME = "
+                             "rf.RDB$FIELD_SOURCE "
+                             "where rf.RDB$RELATION_NAME = :NAME");
         select.setParameter("NAME", table);
         select.open();
         QMap<QString, CatalogColumn> columns;
@@ -76,12 +76,12 @@ int catalogType(ColumnType type) {
 
 TEST_F(SchemaTest, EveryTableHasExactlyItsColumnsTypesSizesAndDefaults) {
     const QMap<QString, int> columnCounts = {
-        {"ZAKAZ", 45},   {"DOPOSTPECH", 10}, {"ZAKMAT", 9},        {"ZAKPROC", 40},
-        {"ZAK_PRILAD", 4}, {"ZAKPRINT", 252}, {"USERS", 4},        {"OBSH", 15},
-        {"MACHINE", 17}, {"TIPPECH", 5},     {"NAKLRASX", 5},      {"PRILAD", 5},
-        {"PRILADKA", 4}, {"PROCPRILADKA", 5}, {"RABOTY", 5},       {"GOTIZD", 5},
-        {"KLIENT", 7},   {"PRODUCT", 3},     {"TIPMATERIALS", 4},  {"MATERIALS", 19},
-        {"MOVE", 12},    {"POSTAV", 7}};
+        {"ZAKAZ", 45},     {"DOPOSTPECH", 10},  {"ZAKMAT", 9},       {"ZAKPROC", 40},
+        {"ZAK_PRILAD", 4}, {"ZAKPRINT", 252},   {"USERS", 4},        {"OBSH", 15},
+        {"MACHINE", 17},   {"TIPPECH", 5},      {"NAKLRASX", 5},     {"PRILAD", 5},
+        {"PRILADKA", 4},   {"PROCPRILADKA", 5}, {"RABOTY", 5},       {"GOTIZD", 5},
+        {"KLIENT", 7},     {"PRODUCT", 3},      {"TIPMATERIALS", 4}, {"MATERIALS", 19},
+        {"MOVE", 12},      {"POSTAV", 7}};
     ASSERT_EQ(zel::schema::tables().size(), columnCounts.size());
     for (const Table& table : zel::schema::tables()) {
         SCOPED_TRACE(table.name.toStdString());
@@ -98,9 +98,9 @@ TEST_F(SchemaTest, EveryTableHasExactlyItsColumnsTypesSizesAndDefaults) {
                 EXPECT_EQ(found.characterSet, 52);  // WIN1251
             }
             EXPECT_EQ(found.notNull, column.required || column.name == table.key);
-            EXPECT_EQ(found.defaultSource,
-                      column.defaultValue ? QString("DEFAULT %1").arg(*column.defaultValue)
-                                          : QString());
+            EXPECT_EQ(found.defaultSource, column.defaultValue
+                                               ? QString("DEFAULT %1").arg(*column.defaultValue)
+                                               : QString());
         }
     }
 }
@@ -158,8 +158,8 @@ TEST_F(SchemaTest, ColumnsAsTheShopRecordsThem) {
 }
 
 TEST_F(SchemaTest, EveryTableButTheSettingsHasItsKeyGeneratorAndOneSettingsRowExists) {
-    fb::Statement generators(transaction,
-                             "select RDB$GENERATOR_NAME from RDB$GENERATORS where RDB$SYSTEM_FLAG = 0");
+    fb::Statement generators(
+        transaction, "select RDB$GENERATOR_NAME from RDB$GENERATORS where RDB$SYSTEM_FLAG = 0");
     generators.open();
     QSet<QString> names;
     while (generators.fetch()) {
@@ -194,7 +194,9 @@ QVariant sampleValue(const zel::schema::Column& column, int seed) {
         case ColumnType::Date:
             return QDateTime(QDate(2026, 12, 1 + seed % 28), QTime(10, seed % 60, 5));
         case ColumnType::Varchar:
-            return QString::fromUtf8("Ж%1 текст для проверки длины столбца").arg(seed).left(column.length);
+            return QString::fromUtf8("Ж%1 текст для проверки длины столбца")
+                .arg(seed)
+                .left(column.length);
         case ColumnType::Blob:
             return QByteArray(300 + seed, static_cast<char>(seed));
     }
@@ -236,8 +238,10 @@ TEST_F(SchemaTest, TheFourStandardStatementsWriteAndRereadEveryColumnOfEveryTabl
         fb::Statement remove(transaction, statements.remove);
         for (int i = 0; i < table.columns.size(); ++i) {
             const zel::schema::Column& column = table.columns.at(i);
-            insert.setParameter(column.name, column.name == table.key ? QVariant(1) : sampleValue(column, i));
-            modify.setParameter(column.name, column.name == table.key ? QVariant(1) : sampleValue(column, 7 + i));
+            insert.setParameter(column.name,
+                                column.name == table.key ? QVariant(1) : sampleValue(column, i));
+            modify.setParameter(
+                column.name, column.name == table.key ? QVariant(1) : sampleValue(column, 7 + i));
         }
         insert.execute();
         expectRow(refresh, table, 0);
@@ -255,10 +259,16 @@ TEST_F(SchemaTest, TheFourStandardStatementsWriteAndRereadEveryColumnOfEveryTabl
 }
 
 TEST_F(SchemaTest, DeletingAMaterialTakesItsMovementsWithIt) {
-    fb::Statement(transaction, "insert into MATERIALS (KOD, KOD_TIP, NAME) values (1, 1, 'Бумага')").execute();
-    fb::Statement(transaction, "insert into MATERIALS (KOD, KOD_TIP, NAME) values (2, 1, 'Картон')").execute();
-    fb::Statement(transaction, "insert into MOVE (KOD, KOD_MATERIAL, KOD_TIP, PRIXOD) values (1, 1, 1, 10)").execute();
-    fb::Statement(transaction, "insert into MOVE (KOD, KOD_MATERIAL, KOD_TIP, PRIXOD) values (2, 2, 1, 5)").execute();
+    fb::Statement(transaction, "insert into MATERIALS (KOD, KOD_TIP, NAME) values (1, 1, 'Бумага')")
+        .execute();
+    fb::Statement(transaction, "insert into MATERIALS (KOD, KOD_TIP, NAME) values (2, 1, 'Картон')")
+        .execute();
+    fb::Statement(transaction,
+                  "insert into MOVE (KOD, KOD_MATERIAL, KOD_TIP, PRIXOD) values (1, 1, 1, 10)")
+        .execute();
+    fb::Statement(transaction,
+                  "insert into MOVE (KOD, KOD_MATERIAL, KOD_TIP, PRIXOD) values (2, 2, 1, 5)")
+        .execute();
     fb::Statement(transaction, "delete from MATERIALS where KOD = 1").execute();
     fb::Statement left(transaction, "select list(KOD_MATERIAL) from MOVE");
     left.execute();

@@ -14,7 +14,7 @@ namespace {
 // These tests talk to the Firebird server on 127.0.0.1 that the test command starts,
 // through the remote syntax "localhost:/path" of the first line of root.cfg.
 class ServerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         // The server process runs under its own account and must be able to write here.
@@ -37,7 +37,8 @@ TEST_F(ServerTest, ConnectsByHostAndPathInDialectOne) {
     EXPECT_EQ(connection.sqlDialect(), 1);
     fb::Transaction transaction(connection);
     transaction.start();
-    fb::Statement insert(transaction, "insert into USERS (KOD_USER, NAME_USER, TIP_USER) values (:K, :N, 1)");
+    fb::Statement insert(transaction,
+                         "insert into USERS (KOD_USER, NAME_USER, TIP_USER) values (:K, :N, 1)");
     insert.setParameter("K", fb::nextGeneratorValue(transaction, "USERS_KOD_USER_GEN"));
     insert.setParameter("N", QString::fromUtf8("Менеджер"));
     insert.execute();
@@ -56,18 +57,22 @@ TEST_F(ServerTest, ConcurrentWorkstationsConflictAtOnceAndNothingIsLost) {
     fb::Transaction firstTransaction(first);
     fb::Transaction secondTransaction(second);
     firstTransaction.start();
-    fb::Statement(firstTransaction, "insert into ZAKAZ (KOD, NAMEORG) values (1, 'Начало')").execute();
+    fb::Statement(firstTransaction, "insert into ZAKAZ (KOD, NAMEORG) values (1, 'Начало')")
+        .execute();
     firstTransaction.commit();
     firstTransaction.start();
     secondTransaction.start();
 
-    fb::Statement(firstTransaction, "update ZAKAZ set NAMEORG = 'Первая станция' where KOD = 1").execute();
+    fb::Statement(firstTransaction, "update ZAKAZ set NAMEORG = 'Первая станция' where KOD = 1")
+        .execute();
     try {
-        fb::Statement(secondTransaction, "update ZAKAZ set NAMEORG = 'Вторая станция' where KOD = 1")
+        fb::Statement(secondTransaction,
+                      "update ZAKAZ set NAMEORG = 'Вторая станция' where KOD = 1")
             .execute();
         FAIL() << "the second workstation's update was not refused";
     } catch (const fb::Error& error) {
-        EXPECT_TRUE(error.text().contains("update conflicts with concurrent update")) << error.what();
+        EXPECT_TRUE(error.text().contains("update conflicts with concurrent update"))
+            << error.what();
     }
     // The second workstation's snapshot still shows the committed row.
     fb::Statement stale(secondTransaction, "select NAMEORG from ZAKAZ where KOD = 1");

@@ -18,7 +18,7 @@ using zel::ui::Answer;
 using zel::ui::ScriptedDialogs;
 
 class ZelbaseTest : public ::testing::Test {
-protected:
+  protected:
     void writeCfg(const QByteArray& bytes) {
         QFile file(dir.filePath("root.cfg"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -33,9 +33,13 @@ protected:
         window->show();
         return window;
     }
-    static zel::ui::RadioGroup* kind(TfrmMain& w) { return w.findChild<zel::ui::RadioGroup*>("RadioGroup1"); }
+    static zel::ui::RadioGroup* kind(TfrmMain& w) {
+        return w.findChild<zel::ui::RadioGroup*>("RadioGroup1");
+    }
     static QLineEdit* edit(TfrmMain& w, const char* name) { return w.findChild<QLineEdit*>(name); }
-    static QPushButton* button(TfrmMain& w, const char* name) { return w.findChild<QPushButton*>(name); }
+    static QPushButton* button(TfrmMain& w, const char* name) {
+        return w.findChild<QPushButton*>(name);
+    }
 
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
@@ -83,7 +87,8 @@ TEST_F(ZelbaseTest, OkWritesExactlyTwoLinesAndDropsTheMarker) {
     edit(*w, "Edit1")->setText("new-host");
     edit(*w, "Edit2")->setText(QString::fromUtf8("/базы/новая.gdb"));
     button(*w, "Button1")->click();
-    EXPECT_EQ(cfgBytes(), QByteArray("new-host:\r\n/\xE1\xE0\xE7\xFB/\xED\xEE\xE2\xE0\xFF.gdb\r\n"));
+    EXPECT_EQ(cfgBytes(),
+              QByteArray("new-host:\r\n/\xE1\xE0\xE7\xFB/\xED\xEE\xE2\xE0\xFF.gdb\r\n"));
     EXPECT_FALSE(w->isVisible());
 }
 

@@ -10,16 +10,20 @@ using zel::Dataset;
 using zelvan::TDM;
 
 class DmTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dm.connectTo(database.path());
         dm.transaction().start();
-        execute("insert into ZAKAZ (KOD, KOD_ARCHIV, DATA, NAMEIZD, KODMANAGER, PLEFT, PRIGHT, PAINT) "
-                "values (11, 0, '2026-12-01 10:00:00', 'Каталог', 2, 4, 0, '5+5')");
-        execute("insert into ZAKAZ (KOD, KOD_ARCHIV, DATA, NAMEIZD, KODMANAGER, PLEFT, PRIGHT, PAINT) "
-                "values (12, 0, '2026-12-02 10:00:00', '  Буклет' || ascii_char(13) || ascii_char(10), 2, 4, 0, '5+5')");
-        execute("insert into ZAKAZ (KOD, KOD_ARCHIV, DATA, KODMANAGER, PLEFT, PRIGHT) "
-                "values (13, 2, '2026-10-02 10:00:00', 2, 4, 0)");
+        execute(
+            "insert into ZAKAZ (KOD, KOD_ARCHIV, DATA, NAMEIZD, KODMANAGER, PLEFT, PRIGHT, PAINT) "
+            "values (11, 0, '2026-12-01 10:00:00', 'Каталог', 2, 4, 0, '5+5')");
+        execute(
+            "insert into ZAKAZ (KOD, KOD_ARCHIV, DATA, NAMEIZD, KODMANAGER, PLEFT, PRIGHT, PAINT) "
+            "values (12, 0, '2026-12-02 10:00:00', '  Буклет' || ascii_char(13) || ascii_char(10), "
+            "2, 4, 0, '5+5')");
+        execute(
+            "insert into ZAKAZ (KOD, KOD_ARCHIV, DATA, KODMANAGER, PLEFT, PRIGHT) "
+            "values (13, 2, '2026-10-02 10:00:00', 2, 4, 0)");
         execute("insert into MACHINE (KOD, TIP, NAME) values (501, 0, 'GTO 52')");
         execute("insert into PRILADKA (KOD, NAME) values (601, 'Резка')");
         dm.transaction().commit();
@@ -34,16 +38,16 @@ protected:
 
 TEST_F(DmTest, EveryDatasetExistsUnderItsNameAndItsStatementRuns) {
     const QStringList names = {
-        "DSetZakaz",  "DSetArchiv",    "DSetPredl",    "DSetNumZak",     "DSetZakDop",
-        "DSetZakPos", "DSetZakPrint",  "DSetZakPrilad", "DSetSumPrilad", "DSetZakMat",
-        "DSetZakProcAll", "DSetZakProc1", "DSetZakProc2", "DSetZakProc3", "DSetZakProc4",
-        "DSetZakProc5", "DSetZakProc6", "DSetZakProc7", "DSetZakProc8", "DSetUsers",
-        "DSetAdmin",  "DSetMan",       "DSetTechn",    "DSetObsh",       "DSetMach",
-        "DSetPripr",  "DSetLak",       "DSetFalts",    "DSetRezka",      "DSetListPod",
-        "DSetTisn",   "DSetVys",       "DSetSkl",      "DSetShv",        "DSetTipPech",
-        "DSetNakl",   "DSetPrilad",    "DSetPriladka", "DSetProc",       "DSetDoPech",
-        "DSetPosPech", "DSetGotIzd",   "DSetPredrez",  "DSetBig",        "DSetClients",
-        "DSetProduct", "DSetTipMater", "DSetMaterials"};
+        "DSetZakaz",      "DSetArchiv",   "DSetPredl",     "DSetNumZak",    "DSetZakDop",
+        "DSetZakPos",     "DSetZakPrint", "DSetZakPrilad", "DSetSumPrilad", "DSetZakMat",
+        "DSetZakProcAll", "DSetZakProc1", "DSetZakProc2",  "DSetZakProc3",  "DSetZakProc4",
+        "DSetZakProc5",   "DSetZakProc6", "DSetZakProc7",  "DSetZakProc8",  "DSetUsers",
+        "DSetAdmin",      "DSetMan",      "DSetTechn",     "DSetObsh",      "DSetMach",
+        "DSetPripr",      "DSetLak",      "DSetFalts",     "DSetRezka",     "DSetListPod",
+        "DSetTisn",       "DSetVys",      "DSetSkl",       "DSetShv",       "DSetTipPech",
+        "DSetNakl",       "DSetPrilad",   "DSetPriladka",  "DSetProc",      "DSetDoPech",
+        "DSetPosPech",    "DSetGotIzd",   "DSetPredrez",   "DSetBig",       "DSetClients",
+        "DSetProduct",    "DSetTipMater", "DSetMaterials"};
     EXPECT_EQ(dm.datasets().size(), names.size());
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
@@ -59,9 +63,9 @@ TEST_F(DmTest, EveryDatasetExistsUnderItsNameAndItsStatementRuns) {
 }
 
 TEST_F(DmTest, OnlyTheDatasetsWithUpdateStatementsAreEditable) {
-    for (Dataset* readOnly : {dm.DSetUsers, dm.DSetNumZak, dm.DSetSumPrilad, dm.DSetPripr, dm.DSetLak,
-                              dm.DSetShv, dm.DSetPredrez, dm.DSetBig, dm.DSetTipMater, dm.DSetMaterials,
-                              dm.DSetZakProc[0], dm.DSetZakProc[7]}) {
+    for (Dataset* readOnly : {dm.DSetUsers, dm.DSetNumZak, dm.DSetSumPrilad, dm.DSetPripr,
+                              dm.DSetLak, dm.DSetShv, dm.DSetPredrez, dm.DSetBig, dm.DSetTipMater,
+                              dm.DSetMaterials, dm.DSetZakProc[0], dm.DSetZakProc[7]}) {
         EXPECT_FALSE(readOnly->isEditable()) << readOnly->name().toStdString();
     }
     for (Dataset* editable : {dm.DSetZakaz, dm.DSetArchiv, dm.DSetPredl, dm.DSetObsh, dm.DSetAdmin,
@@ -89,15 +93,24 @@ TEST_F(DmTest, NewRowsGetTheirParentAndKindFromTheDataModule) {
     dm.formatPageIndex = 2;
 
     const DefaultCase cases[] = {
-        {"DSetZakDop", "KOD_ZAKAZ", 12},     {"DSetZakDop", "TIP", 0},
-        {"DSetZakPos", "KOD_ZAKAZ", 12},     {"DSetZakPos", "TIP", 1},
-        {"DSetZakPrint", "KOD_ZAKAZ", 12},   {"DSetZakMat", "KOD_ZAKAZ", 12},
-        {"DSetZakProcAll", "KOD_ZAKAZ", 12}, {"DSetZakPrilad", "KOD_ZAKPRINT", printPart},
-        {"DSetAdmin", "TIP_USER", 0},        {"DSetMan", "TIP_USER", 1},
-        {"DSetTechn", "TIP_USER", 2},        {"DSetMach", "TIP", 6},
-        {"DSetTipPech", "KOD_MACH", 501},    {"DSetNakl", "KOD_MACH", 501},
-        {"DSetPrilad", "KOD_MACH", 501},     {"DSetProc", "KOD_PRILADKA", 601},
-        {"DSetDoPech", "TIP", 0},            {"DSetPosPech", "TIP", 1},
+        {"DSetZakDop", "KOD_ZAKAZ", 12},
+        {"DSetZakDop", "TIP", 0},
+        {"DSetZakPos", "KOD_ZAKAZ", 12},
+        {"DSetZakPos", "TIP", 1},
+        {"DSetZakPrint", "KOD_ZAKAZ", 12},
+        {"DSetZakMat", "KOD_ZAKAZ", 12},
+        {"DSetZakProcAll", "KOD_ZAKAZ", 12},
+        {"DSetZakPrilad", "KOD_ZAKPRINT", printPart},
+        {"DSetAdmin", "TIP_USER", 0},
+        {"DSetMan", "TIP_USER", 1},
+        {"DSetTechn", "TIP_USER", 2},
+        {"DSetMach", "TIP", 6},
+        {"DSetTipPech", "KOD_MACH", 501},
+        {"DSetNakl", "KOD_MACH", 501},
+        {"DSetPrilad", "KOD_MACH", 501},
+        {"DSetProc", "KOD_PRILADKA", 601},
+        {"DSetDoPech", "TIP", 0},
+        {"DSetPosPech", "TIP", 1},
         {"DSetGotIzd", "KOD_TIP", 2},
     };
     for (const DefaultCase& c : cases) {
@@ -112,10 +125,14 @@ TEST_F(DmTest, NewRowsGetTheirParentAndKindFromTheDataModule) {
 }
 
 TEST_F(DmTest, SheetCountsOfAPrintPartAreComputed) {
-    execute("insert into ZAKPRINT (KOD, KOD_ZAKAZ, TIP, KOLPREDREZ, KOLBUMLIST, ITOGOLISTPRILAD, KOLLISTPECH) "
-            "values (1, 11, 0, 0, 500, 30, 1999.995)");
-    execute("insert into ZAKPRINT (KOD, KOD_ZAKAZ, TIP, KOLPREDREZ, KOLBUMLIST, ITOGOLISTPRILAD, KOLLISTPECH) "
-            "values (2, 11, 1, 4, 500, 30, 1.845)");
+    execute(
+        "insert into ZAKPRINT (KOD, KOD_ZAKAZ, TIP, KOLPREDREZ, KOLBUMLIST, ITOGOLISTPRILAD, "
+        "KOLLISTPECH) "
+        "values (1, 11, 0, 0, 500, 30, 1999.995)");
+    execute(
+        "insert into ZAKPRINT (KOD, KOD_ZAKAZ, TIP, KOLPREDREZ, KOLBUMLIST, ITOGOLISTPRILAD, "
+        "KOLLISTPECH) "
+        "values (2, 11, 1, 4, 500, 30, 1.845)");
     dm.refresh(11, {dm.DSetZakPrint});
     EXPECT_EQ(dm.DSetZakPrint->asDouble("BigListCalc"), 530.0);
     EXPECT_EQ(dm.DSetZakPrint->asInt("KOLPREDREZ"), 1);  // 0 counts as 1, and shows so
@@ -135,7 +152,8 @@ TEST_F(DmTest, ListsShowColoursAsNumbersAndEditionNamesTrimmed) {
     EXPECT_EQ(dm.DSetPredl->asString("PAINT"), "4+0");
     dm.DSetZakaz->open();
     ASSERT_TRUE(dm.DSetZakaz->locate("KOD", 12));
-    EXPECT_EQ(dm.DSetZakaz->displayText(dm.DSetZakaz->currentRow(), "NAMEIZD"), QString::fromUtf8("Буклет"));
+    EXPECT_EQ(dm.DSetZakaz->displayText(dm.DSetZakaz->currentRow(), "NAMEIZD"),
+              QString::fromUtf8("Буклет"));
     EXPECT_EQ(dm.DSetZakaz->asString("PAINT"), "5+5");  // the order list shows what is stored
 }
 
@@ -143,7 +161,8 @@ TEST_F(DmTest, DetailsFollowTheCurrentOrderAndPrintPart) {
     execute("insert into ZAKPRINT (KOD, KOD_ZAKAZ, TIP, NAMETIP) values (1, 11, 0, 'Обложка')");
     execute("insert into ZAKPRINT (KOD, KOD_ZAKAZ, TIP, NAMETIP) values (2, 12, 0, 'Листовка')");
     execute("insert into ZAK_PRILAD (KOD, KOD_ZAKPRINT, NAME, KOLVO) values (1, 2, 'Резка', 12)");
-    execute("insert into ZAK_PRILAD (KOD, KOD_ZAKPRINT, NAME, KOLVO) values (2, 2, 'Фальцовка', 8)");
+    execute(
+        "insert into ZAK_PRILAD (KOD, KOD_ZAKPRINT, NAME, KOLVO) values (2, 2, 'Фальцовка', 8)");
     dm.refresh(11, {dm.DSetZakPrint, dm.DSetZakPrilad, dm.DSetSumPrilad});
     EXPECT_EQ(dm.DSetZakPrint->asString("NAMETIP"), QString::fromUtf8("Обложка"));
     EXPECT_TRUE(dm.DSetZakPrilad->isEmpty());

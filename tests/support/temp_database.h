@@ -11,12 +11,12 @@ namespace zel::testing {
 
 // A fresh database with the full schema in a temporary folder, removed with the object.
 class TempDatabase {
-public:
+  public:
     TempDatabase();
     QString path() const { return path_; }
     QString folder() const { return dir_.path(); }
 
-private:
+  private:
     QTemporaryDir dir_;
     QString path_;
 };

@@ -41,7 +41,10 @@ TEST(Zeldb, DemoDatabaseIsReadyToWorkWith) {
     connection.attach(path);
     fb::Transaction transaction(connection);
     transaction.start();
-    EXPECT_EQ(count(transaction, "select count(*) from USERS where NAME_USER = 'admin' and PASS_USER = 'admin' and TIP_USER = 0"), 1);
+    EXPECT_EQ(count(transaction,
+                    "select count(*) from USERS where NAME_USER = 'admin' and PASS_USER = 'admin' "
+                    "and TIP_USER = 0"),
+              1);
     EXPECT_EQ(count(transaction, "select count(distinct TIP_USER) from USERS"), 3);
     EXPECT_EQ(count(transaction, "select count(*) from OBSH"), 1);
     EXPECT_EQ(count(transaction, "select count(distinct TIP) from MACHINE"), 10);
@@ -50,13 +53,14 @@ TEST(Zeldb, DemoDatabaseIsReadyToWorkWith) {
     EXPECT_EQ(count(transaction, "select count(distinct TIPVISIBLE) from TIPMATERIALS"), 3);
     EXPECT_EQ(count(transaction, "select count(distinct TIP) from RABOTY"), 2);
     EXPECT_EQ(count(transaction, "select count(distinct KOD_ARCHIV) from ZAKAZ"), 3);
-    for (const char* table : {"TIPPECH", "NAKLRASX", "PRILAD", "PRILADKA", "PROCPRILADKA",
-                              "KLIENT", "PRODUCT", "MATERIALS", "POSTAV", "MOVE"}) {
+    for (const char* table : {"TIPPECH", "NAKLRASX", "PRILAD", "PRILADKA", "PROCPRILADKA", "KLIENT",
+                              "PRODUCT", "MATERIALS", "POSTAV", "MOVE"}) {
         EXPECT_GT(count(transaction, QString("select count(*) from %1").arg(table)), 0) << table;
     }
     // Every manager's order names its manager, and a new row gets a key past the demo rows.
-    EXPECT_EQ(count(transaction, "select count(*) from ZAKAZ z join USERS u on u.KOD_USER = z.KODMANAGER "
-                                 "where u.TIP_USER = 1 and u.NAME_USER = z.NAMEMANAGER"),
+    EXPECT_EQ(count(transaction,
+                    "select count(*) from ZAKAZ z join USERS u on u.KOD_USER = z.KODMANAGER "
+                    "where u.TIP_USER = 1 and u.NAME_USER = z.NAMEMANAGER"),
               count(transaction, "select count(*) from ZAKAZ"));
     EXPECT_GT(fb::nextGeneratorValue(transaction, "ZAKAZ_KOD_GEN"),
               count(transaction, "select max(KOD) from ZAKAZ"));
@@ -101,7 +105,9 @@ TEST(SqlScript, SplitsAtStatementEndsOnly) {
         "insert into KLIENT (KOD, NOTE)\n values (2, 'it''s; fine');\n"
         "update OBSH set NDS = 20 where KOD = 1;\n\n");
     ASSERT_EQ(statements.size(), 3);
-    EXPECT_EQ(statements.at(0), QString::fromUtf8("insert into KLIENT (KOD, NAME) values (1, 'ООО \"Рога; копыта\"')"));
+    EXPECT_EQ(
+        statements.at(0),
+        QString::fromUtf8("insert into KLIENT (KOD, NAME) values (1, 'ООО \"Рога; копыта\"')"));
     EXPECT_EQ(statements.at(1), "insert into KLIENT (KOD, NOTE)\n values (2, 'it''s; fine')");
     EXPECT_EQ(statements.at(2), "update OBSH set NDS = 20 where KOD = 1");
 }

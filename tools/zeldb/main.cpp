@@ -21,11 +21,13 @@ void printLine(FILE* stream, const QString& text) {
 }
 
 int usage() {
-    printLine(stderr, QStringLiteral(
-        "Использование:\n"
-        "  zeldb create ПУТЬ [--demo]   создать базу данных (путь к файлу или сервер:путь);\n"
-        "                               --demo заполняет её демонстрационными данными\n"
-        "  zeldb schema                 вывести схему базы данных как сценарий isql"));
+    printLine(
+        stderr,
+        QStringLiteral(
+            "Использование:\n"
+            "  zeldb create ПУТЬ [--demo]   создать базу данных (путь к файлу или сервер:путь);\n"
+            "                               --demo заполняет её демонстрационными данными\n"
+            "  zeldb schema                 вывести схему базы данных как сценарий isql"));
     return kUsageError;
 }
 
@@ -51,8 +53,9 @@ int printSchema() {
 
 int create(const QString& location, bool demo) {
     if (isLocalPath(location) && QFileInfo::exists(location)) {
-        printLine(stderr, QStringLiteral("zeldb: файл %1 уже существует; база данных не создана.")
-                              .arg(location));
+        printLine(
+            stderr,
+            QStringLiteral("zeldb: файл %1 уже существует; база данных не создана.").arg(location));
         return 1;
     }
     fb::Connection connection;
@@ -68,17 +71,19 @@ int create(const QString& location, bool demo) {
             try {
                 connection.dropDatabase();
             } catch (const fb::Error& dropError) {
-                printLine(stderr, QStringLiteral("zeldb: незаполненную базу %1 удалить не удалось:\n%2")
-                                      .arg(location, dropError.text()));
+                printLine(stderr,
+                          QStringLiteral("zeldb: незаполненную базу %1 удалить не удалось:\n%2")
+                              .arg(location, dropError.text()));
             }
         }
         printLine(stderr, QStringLiteral("zeldb: не удалось создать базу данных %1:\n%2")
                               .arg(location, error.text()));
         return 1;
     }
-    printLine(stdout, demo ? QStringLiteral("Создана база данных с демонстрационными данными: %1")
-                                 .arg(location)
-                           : QStringLiteral("Создана база данных: %1").arg(location));
+    printLine(
+        stdout,
+        demo ? QStringLiteral("Создана база данных с демонстрационными данными: %1").arg(location)
+             : QStringLiteral("Создана база данных: %1").arg(location));
     return 0;
 }
 

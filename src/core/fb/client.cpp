@@ -12,7 +12,9 @@ Firebird::IMaster* master() {
     return instance;
 }
 
-Firebird::IUtil* util() { return master()->getUtilInterface(); }
+Firebird::IUtil* util() {
+    return master()->getUtilInterface();
+}
 
 Firebird::IProvider* provider() {
     static Firebird::IProvider* const instance = master()->getDispatcher();

@@ -35,9 +35,8 @@ void Connection::attach(const QString& connectionString) {
     call([&](ThrowStatusWrapper& status) {
         IXpbBuilder* dpb = newDpb(status);
         try {
-            attachment_ = provider()->attachDatabase(&status, name.constData(),
-                                                     dpb->getBufferLength(&status),
-                                                     dpb->getBuffer(&status));
+            attachment_ = provider()->attachDatabase(
+                &status, name.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
         } catch (...) {
             dpb->dispose();
             throw;
@@ -56,9 +55,8 @@ void Connection::create(const QString& connectionString) {
         try {
             dpb->insertInt(&status, isc_dpb_sql_dialect, kSqlDialect);
             dpb->insertString(&status, isc_dpb_set_db_charset, "WIN1251");
-            attachment_ = provider()->createDatabase(&status, name.constData(),
-                                                     dpb->getBufferLength(&status),
-                                                     dpb->getBuffer(&status));
+            attachment_ = provider()->createDatabase(
+                &status, name.constData(), dpb->getBufferLength(&status), dpb->getBuffer(&status));
         } catch (...) {
             dpb->dispose();
             throw;

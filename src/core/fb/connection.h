@@ -19,7 +19,7 @@ inline constexpr int kSqlDialect = 1;
 // The connection character set is UTF-8; the server transliterates to and from the
 // database's WIN1251 text.
 class Connection {
-public:
+  public:
     Connection() = default;
     ~Connection();
     Connection(const Connection&) = delete;
@@ -41,7 +41,7 @@ public:
     int sqlDialect() const;
     Firebird::IAttachment* handle() const { return attachment_; }
 
-private:
+  private:
     void ensureDialectOne();
 
     Firebird::IAttachment* attachment_ = nullptr;

@@ -9,7 +9,7 @@ namespace fb {
 // the server formats it (for a lock conflict: "deadlock", "-update conflicts with
 // concurrent update", ...).
 class Error : public std::runtime_error {
-public:
+  public:
     explicit Error(const QString& text) : std::runtime_error(text.toStdString()) {}
     QString text() const { return QString::fromStdString(what()); }
 };

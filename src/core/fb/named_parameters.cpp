@@ -3,7 +3,9 @@
 namespace fb {
 namespace {
 
-bool isNameStart(QChar ch) { return ch.isLetter() || ch == QLatin1Char('_'); }
+bool isNameStart(QChar ch) {
+    return ch.isLetter() || ch == QLatin1Char('_');
+}
 
 bool isNamePart(QChar ch) {
     return ch.isLetterOrNumber() || ch == QLatin1Char('_') || ch == QLatin1Char('$');

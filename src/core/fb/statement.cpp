@@ -17,7 +17,9 @@ using Firebird::IMessageMetadata;
 using Firebird::ThrowStatusWrapper;
 
 // Firebird's SQL type codes carry the "nullable" flag in bit 0.
-unsigned baseType(unsigned sqlType) { return sqlType & ~1u; }
+unsigned baseType(unsigned sqlType) {
+    return sqlType & ~1u;
+}
 
 FieldType fieldTypeOf(unsigned sqlType, int scale) {
     switch (baseType(sqlType)) {
@@ -49,7 +51,9 @@ FieldType fieldTypeOf(unsigned sqlType, int scale) {
     }
 }
 
-double powerOfTen(int exponent) { return std::pow(10.0, exponent); }
+double powerOfTen(int exponent) {
+    return std::pow(10.0, exponent);
+}
 
 std::vector<std::uint64_t> alignedBuffer(unsigned length) {
     return std::vector<std::uint64_t>((length + 7) / 8 + 1, 0);
@@ -75,9 +79,8 @@ QDateTime toDateTime(const QVariant& value, const QString& name) {
         return QDateTime(value.toDate(), QTime(0, 0));
     }
     const QString text = value.toString().trimmed();
-    for (const char* format :
-         {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd", "dd.MM.yyyy HH:mm:ss",
-          "dd.MM.yyyy HH:mm", "dd.MM.yyyy"}) {
+    for (const char* format : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm", "yyyy-MM-dd",
+                               "dd.MM.yyyy HH:mm:ss", "dd.MM.yyyy HH:mm", "dd.MM.yyyy"}) {
         const QDateTime parsed = QDateTime::fromString(text, QString::fromLatin1(format));
         if (parsed.isValid()) {
             return parsed;
@@ -89,7 +92,8 @@ QDateTime toDateTime(const QVariant& value, const QString& name) {
 double toNumber(const QVariant& value, const QString& name) {
     if (value.typeId() == QMetaType::QString) {
         bool ok = false;
-        const double number = value.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+        const double number =
+            value.toString().trimmed().replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
         if (!ok) {
             throw Error(QStringLiteral("Значение \"%1\" параметра %2 не является числом.")
                             .arg(value.toString(), name));
@@ -131,8 +135,7 @@ Statement::Statement(Transaction& transaction, const QString& sql)
     if (attachment == nullptr) {
         throw Error(QStringLiteral("Нет соединения с базой данных."));
     }
-    Firebird::ITransaction* running =
-        transaction.inTransaction() ? transaction.handle() : nullptr;
+    Firebird::ITransaction* running = transaction.inTransaction() ? transaction.handle() : nullptr;
     call([&](ThrowStatusWrapper& status) {
         statement_ = attachment->prepare(&status, running, static_cast<unsigned>(text.size()),
                                          text.constData(), kSqlDialect,
@@ -207,7 +210,9 @@ void Statement::setParameter(const QString& name, const QVariant& value) {
     }
 }
 
-void Statement::clearParameters() { parameterValues_.fill(QVariant()); }
+void Statement::clearParameters() {
+    parameterValues_.fill(QVariant());
+}
 
 int Statement::columnIndex(const QString& name) const {
     for (int i = 0; i < columns_.size(); ++i) {
@@ -232,7 +237,8 @@ std::vector<std::uint64_t> Statement::encodeParameters() {
             const unsigned length = inputMeta_->getLength(&status, i);
             const int scale = inputMeta_->getScale(&status, i);
             const bool textual = type == SQL_TEXT || type == SQL_VARYING || type == SQL_BLOB;
-            const bool isNull = !value.isValid() || value.isNull() || (!textual && isEmptyText(value));
+            const bool isNull =
+                !value.isValid() || value.isNull() || (!textual && isEmptyText(value));
             writeAs<short>(base + inputMeta_->getNullOffset(&status, i), isNull ? -1 : 0);
             if (isNull) {
                 continue;
@@ -247,8 +253,8 @@ std::vector<std::uint64_t> Statement::encodeParameters() {
                                                      toNumber(value, name) * powerOfTen(-scale))));
                     break;
                 case SQL_INT64:
-                    writeAs<std::int64_t>(place, std::llround(toNumber(value, name) *
-                                                              powerOfTen(-scale)));
+                    writeAs<std::int64_t>(place,
+                                          std::llround(toNumber(value, name) * powerOfTen(-scale)));
                     break;
                 case SQL_FLOAT:
                     writeAs<float>(place, static_cast<float>(toNumber(value, name)));
@@ -286,8 +292,8 @@ std::vector<std::uint64_t> Statement::encodeParameters() {
                 case SQL_VARYING: {
                     const QByteArray bytes = toText(value).toUtf8();
                     if (static_cast<unsigned>(bytes.size()) > length) {
-                        throw Error(QStringLiteral("Значение параметра %1 длиннее допустимого.")
-                                        .arg(name));
+                        throw Error(
+                            QStringLiteral("Значение параметра %1 длиннее допустимого.").arg(name));
                     }
                     if (type == SQL_VARYING) {
                         writeAs<std::uint16_t>(place, static_cast<std::uint16_t>(bytes.size()));
@@ -343,7 +349,8 @@ void Statement::open() {
     std::vector<std::uint64_t> input = encodeParameters();
     Firebird::ITransaction* running = transaction_.handle();
     call([&](ThrowStatusWrapper& status) {
-        cursor_ = statement_->openCursor(&status, running, inputMeta_, input.data(), outputMeta_, 0);
+        cursor_ =
+            statement_->openCursor(&status, running, inputMeta_, input.data(), outputMeta_, 0);
     });
 }
 
@@ -391,12 +398,14 @@ void Statement::decodeRow() {
             switch (type) {
                 case SQL_SHORT: {
                     const auto raw = readAs<std::int16_t>(place);
-                    row_[i] = columns_.at(i).scale < 0 ? QVariant(raw * factor) : QVariant(int(raw));
+                    row_[i] =
+                        columns_.at(i).scale < 0 ? QVariant(raw * factor) : QVariant(int(raw));
                     break;
                 }
                 case SQL_LONG: {
                     const auto raw = readAs<std::int32_t>(place);
-                    row_[i] = columns_.at(i).scale < 0 ? QVariant(raw * factor) : QVariant(int(raw));
+                    row_[i] =
+                        columns_.at(i).scale < 0 ? QVariant(raw * factor) : QVariant(int(raw));
                     break;
                 }
                 case SQL_INT64: {
@@ -430,8 +439,10 @@ void Statement::decodeRow() {
                         util()->decodeTime(readAs<ISC_TIME>(place), &hours, &minutes, &seconds,
                                            &fractions);
                     }
-                    const QDate date(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day));
-                    const QTime time(static_cast<int>(hours), static_cast<int>(minutes), static_cast<int>(seconds), static_cast<int>(fractions / 10));
+                    const QDate date(static_cast<int>(year), static_cast<int>(month),
+                                     static_cast<int>(day));
+                    const QTime time(static_cast<int>(hours), static_cast<int>(minutes),
+                                     static_cast<int>(seconds), static_cast<int>(fractions / 10));
                     if (type == SQL_TIMESTAMP) {
                         row_[i] = QDateTime(date, time);
                     } else if (type == SQL_TYPE_DATE) {
@@ -448,8 +459,7 @@ void Statement::decodeRow() {
                 }
                 case SQL_TEXT: {
                     const unsigned length = outputMeta_->getLength(&status, index);
-                    QString text =
-                        QString::fromUtf8(reinterpret_cast<const char*>(place), length);
+                    QString text = QString::fromUtf8(reinterpret_cast<const char*>(place), length);
                     while (text.endsWith(QLatin1Char(' '))) {
                         text.chop(1);
                     }
@@ -464,8 +474,7 @@ void Statement::decodeRow() {
                     char chunk[32768];
                     for (;;) {
                         unsigned got = 0;
-                        const int result =
-                            blob->getSegment(&status, sizeof chunk, chunk, &got);
+                        const int result = blob->getSegment(&status, sizeof chunk, chunk, &got);
                         if (result != Firebird::IStatus::RESULT_OK &&
                             result != Firebird::IStatus::RESULT_SEGMENT) {
                             break;

@@ -17,7 +17,18 @@ namespace fb {
 
 class Transaction;
 
-enum class FieldType { SmallInt, Integer, BigInt, Double, Timestamp, Date, Time, Text, Blob, Boolean };
+enum class FieldType {
+    SmallInt,
+    Integer,
+    BigInt,
+    Double,
+    Timestamp,
+    Date,
+    Time,
+    Text,
+    Blob,
+    Boolean
+};
 
 struct Column {
     QString name;  // the column's alias: the field name, or e.g. "SUM" for sum(KOLVO)
@@ -29,7 +40,7 @@ struct Column {
 // QVariant: an invalid QVariant is null; text is QString, blobs QByteArray, dates
 // QDateTime (QDate / QTime for the pure types), numbers int, qlonglong or double.
 class Statement {
-public:
+  public:
     // Prepares the text at once; throws fb::Error with the server's message.
     Statement(Transaction& transaction, const QString& sql);
     ~Statement();
@@ -61,7 +72,7 @@ public:
     QVariant value(int column) const { return row_.at(column); }
     const QVector<QVariant>& row() const { return row_; }
 
-private:
+  private:
     void prepareMessages();
     std::vector<std::uint64_t> encodeParameters();
     void decodeRow();

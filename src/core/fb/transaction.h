@@ -11,7 +11,7 @@ class Connection;
 // The single read-write transaction of a program: snapshot isolation ("concurrency")
 // and "nowait", so a conflicting update fails at once instead of waiting.
 class Transaction {
-public:
+  public:
     explicit Transaction(Connection& connection) : connection_(connection) {}
     ~Transaction();
     Transaction(const Transaction&) = delete;
@@ -26,7 +26,7 @@ public:
     // The running transaction; throws fb::Error when none is started.
     Firebird::ITransaction* handle() const;
 
-private:
+  private:
     Connection& connection_;
     Firebird::ITransaction* transaction_ = nullptr;
 };

@@ -37,8 +37,10 @@ QString createTable(const Table& table) {
     for (const Column& column : table.columns) {
         definitions.append(columnDefinition(table, column));
     }
-    definitions.append(QStringLiteral("CONSTRAINT PK_%1 PRIMARY KEY (%2)").arg(table.name, table.key));
-    return QStringLiteral("CREATE TABLE %1 (\n  %2\n)").arg(table.name, definitions.join(QStringLiteral(",\n  ")));
+    definitions.append(
+        QStringLiteral("CONSTRAINT PK_%1 PRIMARY KEY (%2)").arg(table.name, table.key));
+    return QStringLiteral("CREATE TABLE %1 (\n  %2\n)")
+        .arg(table.name, definitions.join(QStringLiteral(",\n  ")));
 }
 
 }  // namespace
@@ -66,7 +68,8 @@ QStringList ddlStatements() {
     for (const Table& table : tables()) {
         statements.append(createTable(table));
         for (const QString& column : table.indexedColumns) {
-            statements.append(QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(table.name, column));
+            statements.append(
+                QStringLiteral("CREATE INDEX IX_%1_%2 ON %1 (%2)").arg(table.name, column));
         }
         if (!table.generator.isEmpty()) {
             statements.append(QStringLiteral("CREATE GENERATOR %1").arg(table.generator));
@@ -74,11 +77,11 @@ QStringList ddlStatements() {
     }
     // Deleting a material from the warehouse takes its movement journal with it: the
     // storekeeper is warned of exactly that before the delete.
-    statements.append(QStringLiteral(
-        "CREATE TRIGGER MATERIALS_DELETE_MOVES FOR MATERIALS AFTER DELETE AS\n"
-        "BEGIN\n"
-        "  DELETE FROM MOVE WHERE KOD_MATERIAL = OLD.KOD;\n"
-        "END"));
+    statements.append(
+        QStringLiteral("CREATE TRIGGER MATERIALS_DELETE_MOVES FOR MATERIALS AFTER DELETE AS\n"
+                       "BEGIN\n"
+                       "  DELETE FROM MOVE WHERE KOD_MATERIAL = OLD.KOD;\n"
+                       "END"));
     return statements;
 }
 

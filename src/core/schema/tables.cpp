@@ -12,12 +12,18 @@ Column smallint(const char* name, std::optional<int> defaultValue = {}) {
 Column integer(const char* name) {
     return {QString::fromLatin1(name), ColumnType::Integer, 0, false, {}};
 }
-Column dbl(const char* name) { return {QString::fromLatin1(name), ColumnType::Double, 0, false, {}}; }
-Column date(const char* name) { return {QString::fromLatin1(name), ColumnType::Date, 0, false, {}}; }
+Column dbl(const char* name) {
+    return {QString::fromLatin1(name), ColumnType::Double, 0, false, {}};
+}
+Column date(const char* name) {
+    return {QString::fromLatin1(name), ColumnType::Date, 0, false, {}};
+}
 Column varchar(const char* name, int length) {
     return {QString::fromLatin1(name), ColumnType::Varchar, length, false, {}};
 }
-Column blob(const char* name) { return {QString::fromLatin1(name), ColumnType::Blob, 0, false, {}}; }
+Column blob(const char* name) {
+    return {QString::fromLatin1(name), ColumnType::Blob, 0, false, {}};
+}
 Column required(Column column) {
     column.required = true;
     return column;
@@ -180,36 +186,36 @@ QVector<Table> buildTables() {
                       varchar("INN", 20)},
                      {}});
 
-    all.append(keyed("MACHINE",
-                     {integer("KOD"), required(smallint("TIP")), varchar("NAME", 64),
-                      dbl("MAXSPEED"), dbl("COST"), dbl("LEN"), dbl("WID"), dbl("PRILAD1"),
-                      dbl("PRILAD2"), smallint("PAINT"), dbl("AMORT"), dbl("POWER"),
-                      dbl("TRUDVSPOM"), dbl("CHIMVCHAS"), smallint("TIPNAKL", 0),
-                      integer("PRILAD1PLAST"), smallint("TIPLISTCHAS", 0)},
-                     {QStringLiteral("TIP")}));
+    all.append(
+        keyed("MACHINE",
+              {integer("KOD"), required(smallint("TIP")), varchar("NAME", 64), dbl("MAXSPEED"),
+               dbl("COST"), dbl("LEN"), dbl("WID"), dbl("PRILAD1"), dbl("PRILAD2"),
+               smallint("PAINT"), dbl("AMORT"), dbl("POWER"), dbl("TRUDVSPOM"), dbl("CHIMVCHAS"),
+               smallint("TIPNAKL", 0), integer("PRILAD1PLAST"), smallint("TIPLISTCHAS", 0)},
+              {QStringLiteral("TIP")}));
 
-    all.append(keyed("TIPPECH",
-                     {integer("KOD"), integer("KOD_MACH"), varchar("NAME", 32), dbl("SPEED"),
-                      dbl("KOEF")},
-                     {QStringLiteral("KOD_MACH")}));
+    all.append(
+        keyed("TIPPECH",
+              {integer("KOD"), integer("KOD_MACH"), varchar("NAME", 32), dbl("SPEED"), dbl("KOEF")},
+              {QStringLiteral("KOD_MACH")}));
 
-    all.append(keyed("NAKLRASX",
-                     {integer("KOD"), integer("KOD_MACH"), dbl("OTLIST"), dbl("DOLIST"),
-                      dbl("COST")},
-                     {QStringLiteral("KOD_MACH")}));
+    all.append(
+        keyed("NAKLRASX",
+              {integer("KOD"), integer("KOD_MACH"), dbl("OTLIST"), dbl("DOLIST"), dbl("COST")},
+              {QStringLiteral("KOD_MACH")}));
 
-    all.append(keyed("PRILAD",
-                     {integer("KOD"), integer("KOD_MACH"), dbl("OTLIST"), dbl("DOLIST"),
-                      dbl("PROCENT")},
-                     {QStringLiteral("KOD_MACH")}));
+    all.append(
+        keyed("PRILAD",
+              {integer("KOD"), integer("KOD_MACH"), dbl("OTLIST"), dbl("DOLIST"), dbl("PROCENT")},
+              {QStringLiteral("KOD_MACH")}));
 
-    all.append(keyed("PRILADKA",
-                     {integer("KOD"), varchar("NAME", 64), dbl("DOOPR"), dbl("KOLDOOPR")}));
+    all.append(
+        keyed("PRILADKA", {integer("KOD"), varchar("NAME", 64), dbl("DOOPR"), dbl("KOLDOOPR")}));
 
-    all.append(keyed("PROCPRILADKA",
-                     {integer("KOD"), integer("KOD_PRILADKA"), dbl("OTLIST"), dbl("DOLIST"),
-                      dbl("PROCENT")},
-                     {QStringLiteral("KOD_PRILADKA")}));
+    all.append(keyed(
+        "PROCPRILADKA",
+        {integer("KOD"), integer("KOD_PRILADKA"), dbl("OTLIST"), dbl("DOLIST"), dbl("PROCENT")},
+        {QStringLiteral("KOD_PRILADKA")}));
 
     all.append(keyed("RABOTY", {smallint("KOD"), required(smallint("TIP")), varchar("NAME", 32),
                                 dbl("TIMER"), dbl("CENA")}));
@@ -226,38 +232,25 @@ QVector<Table> buildTables() {
     all.append(keyed("TIPMATERIALS", {integer("KOD"), required(varchar("NAME", 64)),
                                       smallint("TIPVISIBLE", 0), smallint("TIPDATAGODN")}));
 
-    all.append(keyed("MATERIALS",
-                     {integer("KOD"),
-                      required(smallint("KOD_TIP")),
-                      varchar("NOMNUMBER", 64),
-                      varchar("NAME", 64),
-                      varchar("EDIZM", 10),
-                      varchar("SKLAD", 64),
-                      varchar("STELAZH", 64),
-                      varchar("YACHEIKA", 64),
-                      varchar("MARKA", 64),
-                      varchar("CORT", 64),
-                      varchar("PROFILE", 64),
-                      dbl("DLINA"),
-                      dbl("SHIRINA"),
-                      dbl("PLOTN"),
-                      date("DATAGODN"),
-                      dbl("CENA"),
-                      dbl("NORMAZAPASA"),
-                      dbl("OSTATOK"),
-                      varchar("NOTE", 128)},
-                     {QStringLiteral("KOD_TIP")}));
+    all.append(keyed(
+        "MATERIALS",
+        {integer("KOD"), required(smallint("KOD_TIP")), varchar("NOMNUMBER", 64),
+         varchar("NAME", 64), varchar("EDIZM", 10), varchar("SKLAD", 64), varchar("STELAZH", 64),
+         varchar("YACHEIKA", 64), varchar("MARKA", 64), varchar("CORT", 64), varchar("PROFILE", 64),
+         dbl("DLINA"), dbl("SHIRINA"), dbl("PLOTN"), date("DATAGODN"), dbl("CENA"),
+         dbl("NORMAZAPASA"), dbl("OSTATOK"), varchar("NOTE", 128)},
+        {QStringLiteral("KOD_TIP")}));
 
-    all.append(keyed("MOVE",
-                     {integer("KOD"), required(integer("KOD_MATERIAL")),
-                      required(smallint("KOD_TIP")), date("DATA"), varchar("POST_POKU", 64),
-                      varchar("POSTAV", 64), dbl("PRIXOD"), varchar("POKUP", 64), dbl("RASXOD"),
-                      dbl("OSTATOK"), dbl("CENA"), integer("KODZAKAZ")},
-                     {QStringLiteral("KOD_MATERIAL")}));
+    all.append(keyed(
+        "MOVE",
+        {integer("KOD"), required(integer("KOD_MATERIAL")), required(smallint("KOD_TIP")),
+         date("DATA"), varchar("POST_POKU", 64), varchar("POSTAV", 64), dbl("PRIXOD"),
+         varchar("POKUP", 64), dbl("RASXOD"), dbl("OSTATOK"), dbl("CENA"), integer("KODZAKAZ")},
+        {QStringLiteral("KOD_MATERIAL")}));
 
-    all.append(keyed("POSTAV", {integer("KOD"), varchar("NAME", 128), varchar("RNN", 12),
-                                varchar("KONT", 128), varchar("PHONE", 128),
-                                varchar("ADRES", 128), varchar("EMAIL", 128)}));
+    all.append(keyed(
+        "POSTAV", {integer("KOD"), varchar("NAME", 128), varchar("RNN", 12), varchar("KONT", 128),
+                   varchar("PHONE", 128), varchar("ADRES", 128), varchar("EMAIL", 128)}));
     return all;
 }
 
