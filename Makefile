@@ -18,7 +18,7 @@ test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
 
 run: build
-	@BUILD=$(abspath $(BUILD)) scripts/demo.sh src/dbpath/zelbase
+	@BUILD=$(abspath $(BUILD)) scripts/demo.sh src/main/zelvan61
 
 bench: build
 	@for b in $(BUILD)/bench/*/*_bench; do echo "== $$b"; $$b; done

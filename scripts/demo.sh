@@ -13,7 +13,8 @@ if [ ! -f "$demo/zelvan.fdb" ]; then
   "$build/tools/zeldb/zeldb" create "$demo/zelvan.fdb" --demo
 fi
 if [ ! -f "$demo/root.cfg" ]; then
-  printf '\r\n%s\r\n' "$demo/zelvan.fdb" > "$demo/root.cfg"
+  # A fresh folder has no run behind it that could have ended badly: the marker is set.
+  printf '\r\n%s\r\n1491\r\n' "$demo/zelvan.fdb" > "$demo/root.cfg"
 fi
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ make cmake pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   firebird-dev libfbclient2 firebird3.0-server-core firebird3.0-utils firebird3.0-server
   nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils xvfb xauth fonts-dejavu-core

@@ -203,6 +203,13 @@ void TDM::setUpComputedFields() {
     DSetArchiv->setComputedFields({}, showColoursAsNumbers);
     DSetPredl->setComputedFields({}, showColoursAsNumbers);
     DSetZakaz->setDisplayFormat(QStringLiteral("NAMEIZD"), trimmedName);
+    // Prices are shown to the kopeck.
+    const auto money = [](const QVariant& value) {
+        return value.isValid() ? QString::number(value.toDouble(), 'f', 2) : QString();
+    };
+    for (const char* field : {"STOIM", "EXEMP", "STOIMDOPVAL", "EXEMPDOPVAL", "SEBES"}) {
+        DSetZakaz->setDisplayFormat(QString::fromLatin1(field), money);
+    }
 }
 
 void TDM::refresh(const QVariant& kod, std::initializer_list<Dataset*> extra) {

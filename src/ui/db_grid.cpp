@@ -47,6 +47,9 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent), model_(new DatasetModel(th
     setSortingEnabled(false);
     verticalHeader()->setVisible(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // One line per row, long texts cut with an ellipsis: lists stay easy to scan.
+    setWordWrap(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     horizontalHeader()->setSectionsClickable(true);
 
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int section) {
@@ -120,7 +123,9 @@ void DbGrid::showCurrentRow() {
     const QModelIndex target = model_->index(row, column);
     {
         const QScopedValueRollback<bool> guard(following_, true);
-        if (multiSelect_) {
+        // A selection of several rows is the user's choice for a multi-row action and
+        // stays; otherwise the highlight shows the current row.
+        if (multiSelect_ && (userMoving_ || selectionModel()->selectedRows().size() > 1)) {
             selectionModel()->setCurrentIndex(target, QItemSelectionModel::NoUpdate);
         } else {
             selectionModel()->setCurrentIndex(
@@ -137,6 +142,7 @@ void DbGrid::followView(const QModelIndex& current) {
         return;
     }
     const int row = current.row();
+    const QScopedValueRollback<bool> fromView(userMoving_, true);
     if (!runOrShowError(this, [target, row] { target->moveTo(row); })) {
         // Back to the row that could not be left, now and once the click that chose
         // another row has finished selecting it.

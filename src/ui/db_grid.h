@@ -50,6 +50,8 @@ class DbGrid : public QTableView {
     DatasetModel* model_;
     bool multiSelect_ = false;
     bool following_ = false;
+    // The user's click or key moves the dataset: the view selects for itself.
+    bool userMoving_ = false;
 };
 
 }  // namespace zel::ui

@@ -37,7 +37,7 @@ QString captionOf(Answer answer) {
         case Answer::No:
             return QStringLiteral("&Нет");
         case Answer::Ignore:
-            return QStringLiteral("&Пропустить");
+            return QStringLiteral("&Игнорировать");
         case Answer::Add:
             return QStringLiteral("Добавить");
         case Answer::Replace:

@@ -47,7 +47,7 @@ class Dialogs {
     static Answer askYesNo(QWidget* parent, const QString& text);
     // A box of the given kind with "ОК" and "Отмена".
     static Answer askOkCancel(QWidget* parent, DialogKind kind, const QString& text);
-    // A confirmation with "Отмена" and "Пропустить".
+    // A confirmation with "Отмена" and "Игнорировать" (the guard question names that button).
     static Answer askCancelIgnore(QWidget* parent, const QString& text);
     // Whether to fill a list that is not empty: "Добавить" keeps its rows and appends,
     // "Заменить" empties it first, "Отмена" leaves it alone.

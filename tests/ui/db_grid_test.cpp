@@ -135,6 +135,7 @@ TEST_F(DbGridTest, MultiSelectCollectsRowsAndSurvivesWalkingThem) {
     grid->setMultiSelect(true);
     clients->moveTo(4);
     EXPECT_EQ(grid->selectedRows(), QList<int>({4}));  // nothing selected: the current row
+    EXPECT_TRUE(grid->selectionModel()->isRowSelected(4, QModelIndex()));  // and it is highlighted
 
     clickRow(*grid, 3);
     clickRow(*grid, 1, Qt::ControlModifier);

@@ -183,10 +183,10 @@ TEST(Dialogs, RealBoxesCarryRussianCaptionsAndReportTheClickedAnswer) {
     const DialogRequest guard{DialogKind::Confirmation, "g", {Answer::Cancel, Answer::Ignore}};
     const std::unique_ptr<QMessageBox> cancelIgnore(Dialogs::createMessageBox(nullptr, guard));
     EXPECT_EQ(captions(*cancelIgnore),
-              QStringList({QString::fromUtf8("&Пропустить"), QString::fromUtf8("Отмена")}));
+              QStringList({QString::fromUtf8("&Игнорировать"), QString::fromUtf8("Отмена")}));
     EXPECT_EQ(Dialogs::answerOf(*cancelIgnore, guard), Answer::Cancel);  // closed unanswered
     cancelIgnore->show();
-    buttonCaptioned(*cancelIgnore, QString::fromUtf8("&Пропустить"))->click();
+    buttonCaptioned(*cancelIgnore, QString::fromUtf8("&Игнорировать"))->click();
     EXPECT_EQ(Dialogs::answerOf(*cancelIgnore, guard), Answer::Ignore);
 }
 
