@@ -1,3 +1,4 @@
+// The main of every widget test program: an offscreen QApplication around GoogleTest.
 #include <gtest/gtest.h>
 
 #include <QApplication>
