@@ -10,13 +10,36 @@ listening() {
   (exec 3<>/dev/tcp/127.0.0.1/3050) 2>/dev/null
 }
 
-if listening; then
+# True when the running server lets sysdba in with the system's password.
+password_works() {
+  local dir
+  dir=$(mktemp -d)
+  chmod 777 "$dir"
+  echo "create database 'localhost:${dir}/check.fdb' user 'SYSDBA' password '${password}'; drop database;" |
+    isql-fb -q > /dev/null 2>&1
+  local result=$?
+  rm -rf "$dir"
+  return $result
+}
+
+if listening && password_works; then
   exit 0
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
-  echo "firebird-server.sh: no Firebird server runs on 127.0.0.1:3050 and starting one needs root" >&2
+  echo "firebird-server.sh: no Firebird server with the system's sysdba password runs on 127.0.0.1:3050, and setting one up needs root" >&2
   exit 1
+fi
+
+# A server started by the package's own service knows another sysdba password: it is
+# stopped, given the system's password, and started again.
+if listening; then
+  pkill -x fbguard || true
+  pkill -x firebird || true
+  for _ in $(seq 1 50); do
+    listening || break
+    sleep 0.2
+  done
 fi
 
 # The security database is opened by the embedded engine while no server holds it.
